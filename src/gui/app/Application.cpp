@@ -1,0 +1,35 @@
+#include "gui/app/Application.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QIcon>
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
+
+namespace vantorim::gui {
+
+void setUpIconTheme() {
+  QStringList paths = QIcon::themeSearchPaths();
+  if (!paths.contains("/usr/share/icons")) paths << "/usr/share/icons";
+  QIcon::setThemeSearchPaths(paths);
+  if (QIcon::themeName().isEmpty() || QIcon::themeName() == "hicolor") QIcon::setThemeName("Adwaita");
+}
+
+void installTranslations(const QString& languageCode) {
+  static std::vector<std::unique_ptr<QTranslator>> installed;
+  for (auto& t : installed) QCoreApplication::removeTranslator(t.get());
+  installed.clear();
+  const QDir dir(":/i18n");
+  const QStringList files = dir.entryList({"*_" + languageCode + ".qm"}, QDir::Files);
+  for (const QString& file : files) {
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(dir.filePath(file))) {
+      QCoreApplication::installTranslator(translator.get());
+      installed.push_back(std::move(translator));
+    }
+  }
+}
+
+}  // namespace vantorim::gui
