@@ -1,14 +1,18 @@
 #include "core/garbage/ContentGrouping.h"
 
+#include "core/platform/BlockReader.h"
+
 #include <QByteArray>
 #include <QFile>
 
 #include <xxhash.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <memory>
 #include <set>
+#include <thread>
 #include <unordered_map>
 #include <utility>
 
@@ -42,20 +46,12 @@ public:
   // changed or vanished) reports the file once and returns false.
   bool read(int file, qint64 offset, char* buffer, qint64 len, bool keepOpen) {
     if (m_failed.count(file)) return false;
-    std::unique_ptr<QFile>& handle = m_open[file];
-    if (!handle) {
-      handle = std::make_unique<QFile>(m_files[file].path);
-      if (!handle->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return fail(file, handle->errorString());
-    }
-    if (!handle->seek(offset)) return fail(file, handle->errorString());
-    qint64 got = 0;
-    while (got < len) {
-      const qint64 n = handle->read(buffer + got, len - got);
-      if (n < 0) return fail(file, handle->errorString());
-      if (n == 0) return fail(file, QStringLiteral("the file changed while it was compared"));
-      got += n;
-    }
+    platform::PositionedReader& handle = m_open[file];
+    QString error;
+    if (!handle.isOpen() && !handle.open(m_files[file].path, &error)) return fail(file, error);
+    const qint64 got = handle.readAt(offset, buffer, len, &error);
+    if (got < 0) return fail(file, error);
+    if (got < len) return fail(file, QStringLiteral("the file changed while it was compared"));
     m_result.stats.bytesRead += len;
     if (!keepOpen) close(file);
     return true;
@@ -73,7 +69,7 @@ private:
 
   const std::vector<FileRecord>& m_files;
   GroupingResult& m_result;
-  std::unordered_map<int, std::unique_ptr<QFile>> m_open;
+  std::unordered_map<int, platform::PositionedReader> m_open;
   std::set<int> m_failed;
 };
 
@@ -209,27 +205,47 @@ GroupingResult groupIdenticalFiles(std::vector<FileRecord> files, const RunContr
     i = j;
   }
 
-  BlockReader reader(files, result);
-  qint64 handled = 0;
-  for (const SizeGroup& g : sizeGroups) {
-    if (control.cancelled()) {
-      result.cancelled = true;
-      break;
+  // Size groups are independent: a few threads take them in turn. Only the
+  // calling thread reports progress.
+  struct Outcome {
+    std::vector<Bucket> buckets;
+    GroupingResult local;
+  };
+  std::vector<Outcome> outcomes(sizeGroups.size());
+  std::atomic<std::size_t> next{0};
+  std::atomic<qint64> handled{0};
+  const auto work = [&](bool reporting) {
+    for (;;) {
+      const std::size_t i = next.fetch_add(1);
+      if (i >= sizeGroups.size() || control.cancelled()) return;
+      const SizeGroup& g = sizeGroups[i];
+      BlockReader reader(files, outcomes[i].local);
+      outcomes[i].buckets = compareSizeGroup(g.files, g.size, reader, control);
+      const qint64 h = handled.fetch_add(static_cast<qint64>(g.files.size())) +
+                       static_cast<qint64>(g.files.size());
+      if (reporting) control.report(RunStage::CompareFiles, h, result.stats.candidates);
     }
-    std::vector<Bucket> buckets = compareSizeGroup(g.files, g.size, reader, control);
-    if (control.cancelled()) {
-      result.cancelled = true;
-      break;
-    }
-    for (Bucket& b : buckets) {
-      ContentGroup group{g.size, {}};
-      std::sort(b.begin(), b.end());  // files are in path order already
+  };
+  const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+  std::vector<std::thread> helpers;
+  for (unsigned t = 1; t < threads && sizeGroups.size() > 1; ++t) helpers.emplace_back(work, false);
+  work(true);
+  for (std::thread& t : helpers) t.join();
+  result.cancelled = control.cancelled();
+
+  for (std::size_t i = 0; i < sizeGroups.size() && !result.cancelled; ++i) {
+    Outcome& o = outcomes[i];
+    result.stats.bytesRead += o.local.stats.bytesRead;
+    for (ItemProblem& p : o.local.problems) result.problems.push_back(std::move(p));
+    for (Bucket& b : o.buckets) std::sort(b.begin(), b.end());  // indices follow path order
+    std::sort(o.buckets.begin(), o.buckets.end(),
+              [](const Bucket& a, const Bucket& b) { return a.front() < b.front(); });
+    for (const Bucket& b : o.buckets) {
+      ContentGroup group{sizeGroups[i].size, {}};
       for (int f : b) group.files.push_back(files[static_cast<std::size_t>(f)]);
       result.stats.duplicates += static_cast<qint64>(group.files.size()) - 1;
       result.groups.push_back(std::move(group));
     }
-    handled += static_cast<qint64>(g.files.size());
-    control.report(RunStage::CompareFiles, handled, result.stats.candidates);
   }
   if (result.cancelled) result.groups.clear();
   return result;
