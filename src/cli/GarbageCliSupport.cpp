@@ -45,6 +45,20 @@ std::optional<QStringList> existingFolders(const QStringList& paths) {
   return out;
 }
 
+bool existingPaths(const QStringList& paths, const QString& name) {
+  if (paths.isEmpty()) {
+    err() << "vantorim-cli " << name << ": give at least one file or folder; see --help\n";
+    return false;
+  }
+  for (const QString& p : paths) {
+    if (!QFileInfo::exists(p)) {
+      err() << "vantorim-cli " << name << ": not found: " << p << '\n';
+      return false;
+    }
+  }
+  return true;
+}
+
 QJsonArray problemsToJson(const std::vector<vantorim::garbage::ItemProblem>& problems) {
   QJsonArray a;
   for (const auto& p : problems) a.append(QJsonObject{{"path", p.path}, {"reason", p.reason}});

@@ -27,6 +27,9 @@ QString defaultWorkingDirectory();
 // not a folder and returns empty.
 std::optional<QStringList> existingFolders(const QStringList& paths);
 
+// At least one path, each existing; otherwise prints why and returns false.
+bool existingPaths(const QStringList& paths, const QString& name);
+
 QJsonArray problemsToJson(const std::vector<vantorim::garbage::ItemProblem>& problems);
 void printProblems(const std::vector<vantorim::garbage::ItemProblem>& problems);
 void printJson(const QJsonObject& object);

@@ -32,16 +32,7 @@ int runJpegSlim(const QStringList& args) {
     vantorim::cli::err() << "vantorim-cli jpegslim: choose what to remove: --app, --comments or --trailing\n";
     return 2;
   }
-  if (parser.positionalArguments().isEmpty()) {
-    vantorim::cli::err() << "vantorim-cli jpegslim: give at least one file or folder; see --help\n";
-    return 2;
-  }
-  for (const QString& p : parser.positionalArguments()) {
-    if (!QFileInfo::exists(p)) {
-      vantorim::cli::err() << "vantorim-cli jpegslim: not found: " << p << '\n';
-      return 2;
-    }
-  }
+  if (!support::existingPaths(parser.positionalArguments(), "jpegslim")) return 2;
   JpegReduceOptions o;
   o.applicationSegments = parser.isSet(app);
   o.comments = parser.isSet(comments);

@@ -50,16 +50,7 @@ int runJpegTest(const QStringList& args) {
     vantorim::cli::err() << "vantorim-cli jpegtest: give --copy-to or --move-to, not both\n";
     return 2;
   }
-  if (parser.positionalArguments().isEmpty()) {
-    vantorim::cli::err() << "vantorim-cli jpegtest: give at least one file or folder; see --help\n";
-    return 2;
-  }
-  for (const QString& p : parser.positionalArguments()) {
-    if (!QFileInfo::exists(p)) {
-      vantorim::cli::err() << "vantorim-cli jpegtest: not found: " << p << '\n';
-      return 2;
-    }
-  }
+  if (!support::existingPaths(parser.positionalArguments(), "jpegtest")) return 2;
   const QStringList files = collectJpegFiles(parser.positionalArguments());
   const bool acting = parser.isSet(copyTo) || parser.isSet(moveTo);
 
