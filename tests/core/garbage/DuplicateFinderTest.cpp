@@ -129,3 +129,34 @@ TEST(DuplicateFinder, ProtectedSystemFoldersAreNeverTrashed) {
   ASSERT_EQ(out.skipped.size(), 1u);
   EXPECT_TRUE(out.trashed.isEmpty());
 }
+
+TEST(DuplicateFinder, DifferentSizesOnlyGiveNoCandidates) {
+  TempDir dir;
+  dir.write("a", "1");
+  dir.write("b", "22");
+  dir.write("c", "333");
+  const DuplicateSearchResult r = searchDuplicates({dir.path() + '/'}, "*");
+  EXPECT_EQ(r.filesFound, 3);
+  EXPECT_EQ(r.candidates, 0);
+  EXPECT_TRUE(r.groups.empty());
+}
+
+// Progress arrives per stage; a cancel given while comparing ends the run
+// without a partial result.
+TEST(DuplicateFinder, ProgressAndCancel) {
+  Tree t;
+  std::atomic_bool cancel{false};
+  std::vector<RunStage> stages;
+  RunControl control;
+  control.cancel = &cancel;
+  control.progress = [&](const RunProgress& p) {
+    stages.push_back(p.stage);
+    if (p.stage == RunStage::CompareFiles) cancel = true;
+  };
+  const DuplicateSearchResult r = searchDuplicates({t.dir.path() + '/'}, "*", control);
+  EXPECT_TRUE(r.cancelled);
+  EXPECT_TRUE(r.groups.empty());
+  ASSERT_FALSE(stages.empty());
+  EXPECT_EQ(stages.front(), RunStage::GatherFiles);
+  EXPECT_EQ(stages.back(), RunStage::CompareFiles);
+}
