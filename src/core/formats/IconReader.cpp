@@ -21,7 +21,7 @@ constexpr uint32_t kRtGroupIcon = 14;
 bool isPng(const QByteArray& data) { return data.startsWith("\x89PNG"); }
 
 int effectiveBits(const IconDirEntry& e) {
-  if (e.bitCount > 0) return e.bitCount * std::max(1, e.planes);
+  if (e.bitCount > 0) return e.bitCount;
   if (e.colorCount == 2) return 1;
   if (e.colorCount == 16) return 4;
   return 8;

@@ -19,22 +19,22 @@ QString trimTrailingControls(QString s) {
   return s;
 }
 
-// Rank of a name record's platform, encoding and language: lower is better;
+// Rank of a name record's system, encoding and language: lower is better;
 // -1 for records whose text cannot be decoded.
-int recordRank(uint16_t platform, uint16_t encoding, uint16_t language) {
-  if (platform == 3 && encoding == 1 && language == 0x0409) return 0;
-  if (platform == 1 && encoding == 0 && language == 0) return 1;
-  if (platform == 1 && encoding == 0) return 2;
-  if (platform == 3 && encoding == 1) return 3;
-  if (platform == 0) return 4;
-  if (platform == 3 && (encoding == 0 || encoding == 10)) return 5;
-  if (platform == 1) return 6;
+int recordRank(uint16_t systemId, uint16_t encoding, uint16_t language) {
+  if (systemId == 3 && encoding == 1 && language == 0x0409) return 0;
+  if (systemId == 1 && encoding == 0 && language == 0) return 1;
+  if (systemId == 1 && encoding == 0) return 2;
+  if (systemId == 3 && encoding == 1) return 3;
+  if (systemId == 0) return 4;
+  if (systemId == 3 && (encoding == 0 || encoding == 10)) return 5;
+  if (systemId == 1) return 6;
   return -1;
 }
 
-QString decodeRecord(uint16_t platform, uint16_t encoding, const QByteArray& bytes) {
-  if (platform == 0 || platform == 3) return decodeUtf16BE(bytes);
-  if (platform == 1 && encoding == 0) return decodeMacRoman(bytes);
+QString decodeRecord(uint16_t systemId, uint16_t encoding, const QByteArray& bytes) {
+  if (systemId == 0 || systemId == 3) return decodeUtf16BE(bytes);
+  if (systemId == 1 && encoding == 0) return decodeMacRoman(bytes);
   return QString::fromLatin1(bytes);
 }
 
@@ -118,18 +118,18 @@ bool TTTFInfo::readFrom(QIODevice& font) {
   for (qsizetype i = 0; i < count; ++i) {
     const qsizetype rec = 6 + 12 * i;
     if (rec + 12 > table->size()) break;
-    const uint16_t platform = be16(*table, rec);
+    const uint16_t systemId = be16(*table, rec);
     const uint16_t encoding = be16(*table, rec + 2);
     const uint16_t language = be16(*table, rec + 4);
     const uint16_t nameId = be16(*table, rec + 6);
     const qsizetype length = be16(*table, rec + 8);
     const qsizetype offset = be16(*table, rec + 10);
     if (nameId > 4 || nameId == 3) continue;
-    const int rank = recordRank(platform, encoding, language);
+    const int rank = recordRank(systemId, encoding, language);
     if (rank < 0 || rank >= best[nameId].rank) continue;
     const qsizetype start = storage + offset;
     if (start > table->size() || length > table->size() - start) continue;
-    best[nameId] = {rank, decodeRecord(platform, encoding, table->mid(start, length))};
+    best[nameId] = {rank, decodeRecord(systemId, encoding, table->mid(start, length))};
   }
   auto untilZero = [](const QString& s) {
     const qsizetype z = s.indexOf(QChar(0));

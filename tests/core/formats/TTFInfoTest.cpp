@@ -28,7 +28,7 @@ void be32(QByteArray& b, quint32 v) {
 }
 
 struct Record {
-  int platform, encoding, language, nameId;
+  int systemId, encoding, language, nameId;
   QByteArray text;
   int lengthOverride = -1;
 };
@@ -47,7 +47,7 @@ QByteArray makeFont(const std::vector<Record>& records) {
   be16(name, int(records.size()));
   be16(name, 6 + 12 * int(records.size()));
   for (const Record& r : records) {
-    be16(name, r.platform);
+    be16(name, r.systemId);
     be16(name, r.encoding);
     be16(name, r.language);
     be16(name, r.nameId);
