@@ -1,6 +1,7 @@
 #pragma once
 // Icon images and tiny Windows program files built byte by byte for tests.
 
+#include "core/formats/ByteSource.h"
 #include "core/formats/IconImage.h"
 #include "core/formats/IconWriter.h"
 
@@ -10,14 +11,8 @@
 
 namespace vantorim::test {
 
-inline void putLe16(QByteArray& b, qsizetype at, uint32_t v) {
-  b[at] = char(v & 0xFF);
-  b[at + 1] = char((v >> 8) & 0xFF);
-}
-inline void putLe32(QByteArray& b, qsizetype at, uint32_t v) {
-  putLe16(b, at, v & 0xFFFF);
-  putLe16(b, at + 2, v >> 16);
-}
+using formats::putLe16;
+using formats::putLe32;
 
 // A width x height image whose pixels cycle through `colors` (0xAARRGGBB);
 // the left column is masked.
