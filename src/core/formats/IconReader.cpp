@@ -15,6 +15,8 @@ constexpr int kMaxIconSide = 1024;
 constexpr uint32_t kMaxImageBytes = 16u << 20;
 constexpr int kMaxEntriesPerDirectory = 4096;
 constexpr int kMaxDirectoryVisits = 20000;
+// Decoded pixels of one file at most (1 GB of colour and mask data).
+constexpr qint64 kMaxPixelsPerFile = qint64(200) << 20;
 constexpr uint32_t kRtIcon = 3;
 constexpr uint32_t kRtGroupIcon = 14;
 
@@ -304,7 +306,12 @@ IconReadResult readPeIcons(QIODevice& file) {
     }
   }
   int index = 0;
+  qint64 pixels = 0;
   for (const Entry& g : groups) {
+    if (pixels > kMaxPixelsPerFile) {
+      ++result.skipped;
+      continue;
+    }
     const auto data = res.firstLeaf(g);
     if (!data || data->size() < 6 || le16(*data, 2) != 1) {
       ++result.skipped;
@@ -326,6 +333,7 @@ IconReadResult readPeIcons(QIODevice& file) {
       ++result.skipped;
       continue;
     }
+    pixels += qint64(img->width) * img->height;
     ExtractedIcon icon;
     icon.index = index++;
     icon.resourceName = g.named ? g.name : QStringLiteral("#%1").arg(g.id);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 
 namespace vantorim::formats {
@@ -104,7 +105,8 @@ bool TTTFInfo::readFrom(QIODevice& font) {
   }
   if (tableOffset < 0) return false;
   // Some fonts state a table length that runs past the end; what is there counts.
-  tableLength = std::min<qint64>(tableLength, src.size() - std::min(src.size(), tableOffset));
+  // 16-bit counts and offsets keep every usable record within about 1 MB.
+  tableLength = std::min<qint64>({tableLength, src.size() - std::min(src.size(), tableOffset), qint64(2) << 20});
   const auto table = src.read(tableOffset, tableLength);
   if (!table || table->size() < 6) return false;
   const qsizetype count = be16(*table, 2);
