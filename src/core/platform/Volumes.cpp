@@ -133,6 +133,15 @@ VolumeInfo describe(const MountEntry& m, TMediaType type, const QHash<QString, Q
   return v;
 }
 
+// Mounts the system keeps for itself below /proc, /sys, /dev and /run (media
+// mounted below /run/media are drives).
+bool isSystemMountPoint(const QString& mp) {
+  for (const char* prefix : {"/proc", "/sys", "/dev", "/run"})
+    if (mp == QLatin1String(prefix) || mp.startsWith(QLatin1String(prefix) + '/'))
+      return !mp.startsWith(QLatin1String("/run/media/"));
+  return false;
+}
+
 // The mount entry whose mount point is the longest prefix of the absolute path.
 std::optional<MountEntry> mountHolding(const QString& path) {
   QString p = QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::current().absoluteFilePath(path));
@@ -172,10 +181,8 @@ QList<MountEntry> parseMountInfo(const QByteArray& text) {
 QList<MountEntry> readMountTable() {
   QFile f(QStringLiteral("/proc/self/mountinfo"));
   if (!f.open(QIODevice::ReadOnly)) return {MountEntry{"/", "unknown", "", "/"}};
-  // /proc files report size 0: read until the end.
-  QByteArray all;
-  while (!f.atEnd()) all += f.read(65536);
-  return parseMountInfo(all);
+  // /proc files report size 0; readAll still reads until the end.
+  return parseMountInfo(f.readAll());
 }
 
 std::optional<TMediaType> classifyMount(const QString& fsType, const QString& source, bool removable) {
@@ -219,6 +226,7 @@ QList<VolumeInfo> listVolumes() {
   const auto labels = diskLinks("/dev/disk/by-label");
   QList<VolumeInfo> out;
   for (const MountEntry& m : byPoint) {
+    if (isSystemMountPoint(m.mountPoint)) continue;
     if (m.fsType == "squashfs" && m.mountPoint.startsWith("/snap/")) continue;
     const auto type = classifyMount(m.fsType, m.source, isRemovableDevice(m.source));
     if (!type) continue;
