@@ -1,0 +1,76 @@
+#include "GarbageCliSupport.h"
+
+#include "CommandRegistry.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QStandardPaths>
+
+namespace vantorim::cli::garbage {
+
+std::optional<int> parseArguments(QCommandLineParser& parser, const QString& name,
+                                  const QStringList& args) {
+  const QCommandLineOption help({"h", "help"}, "Show this help.");
+  parser.addOption(help);
+  if (!parser.parse(QStringList{"vantorim-cli " + name} + args)) {
+    err() << "vantorim-cli " << name << ": " << parser.errorText() << '\n';
+    return 2;
+  }
+  if (parser.isSet(help)) {
+    QString text = parser.helpText();
+    const qsizetype cut = text.indexOf(" [options]");
+    if (text.startsWith("Usage: ") && cut > 0) text.replace(7, cut - 7, "vantorim-cli " + name);
+    out() << text;
+    return 0;
+  }
+  return std::nullopt;
+}
+
+QString defaultWorkingDirectory() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+         "/Belvantic/Vantorim/";
+}
+
+std::optional<QStringList> existingFolders(const QStringList& paths) {
+  QStringList out;
+  for (const QString& p : paths) {
+    const QFileInfo info(p);
+    if (!info.isDir()) {
+      err() << "vantorim-cli: not a folder: " << p << '\n';
+      return std::nullopt;
+    }
+    out << QDir::cleanPath(info.absoluteFilePath());
+  }
+  return out;
+}
+
+bool existingPaths(const QStringList& paths, const QString& name) {
+  if (paths.isEmpty()) {
+    err() << "vantorim-cli " << name << ": give at least one file or folder; see --help\n";
+    return false;
+  }
+  for (const QString& p : paths) {
+    if (!QFileInfo::exists(p)) {
+      err() << "vantorim-cli " << name << ": not found: " << p << '\n';
+      return false;
+    }
+  }
+  return true;
+}
+
+QJsonArray problemsToJson(const std::vector<vantorim::garbage::ItemProblem>& problems) {
+  QJsonArray a;
+  for (const auto& p : problems) a.append(QJsonObject{{"path", p.path}, {"reason", p.reason}});
+  return a;
+}
+
+void printProblems(const std::vector<vantorim::garbage::ItemProblem>& problems) {
+  for (const auto& p : problems) err() << "skipped: " << p.path << ": " << p.reason << '\n';
+}
+
+void printJson(const QJsonObject& object) {
+  out() << QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+}  // namespace vantorim::cli::garbage
