@@ -191,7 +191,12 @@ struct SettingsStore::Document {
       while (line.endsWith('\\') && !line.endsWith('"') && line.contains(QLatin1String("=hex")) &&
              i + 1 < lines.size()) {
         line.chop(1);
-        line += lines[++i].trimmed();
+        line = (line + lines[++i]).trimmed();
+      }
+      // A continuation with nothing after it would swallow the next line once written.
+      while (line.endsWith('\\') && line.contains(QLatin1String("=hex"))) {
+        line.chop(1);
+        line = line.trimmed();
       }
       Value v;
       if (!parseValueLine(line, v)) return false;
@@ -221,6 +226,14 @@ struct SettingsStore::Document {
 };
 
 SettingsStore::SettingsStore() : SettingsStore(defaultFilePath()) {}
+
+std::optional<QByteArray> SettingsStore::normalizedText(const QByteArray& bytes) {
+  bool ok = false;
+  const QString text = decodeStoreBytes(bytes, ok);
+  Document doc;
+  if (!ok || !doc.parse(text)) return std::nullopt;
+  return doc.serialize();
+}
 
 SettingsStore::SettingsStore(QString filePath) : m_filePath(std::move(filePath)) {}
 
