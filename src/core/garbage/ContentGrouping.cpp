@@ -3,6 +3,7 @@
 #include "core/platform/BlockReader.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <xxhash.h>
@@ -51,7 +52,7 @@ public:
     if (!handle.isOpen() && !handle.open(m_files[file].path, &error)) return fail(file, error);
     const qint64 got = handle.readAt(offset, buffer, len, &error);
     if (got < 0) return fail(file, error);
-    if (got < len) return fail(file, QStringLiteral("the file changed while it was compared"));
+    if (got < len) return fail(file, QCoreApplication::translate("vantorim::garbage", "the file changed while it was compared"));
     m_result.stats.bytesRead += len;
     if (!keepOpen) close(file);
     return true;
