@@ -1,6 +1,6 @@
 #include "core/garbage/ContentGrouping.h"
 
-#include "core/platform/BlockReader.h"
+#include "core/platform/PositionedReader.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
