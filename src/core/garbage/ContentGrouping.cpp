@@ -232,6 +232,8 @@ GroupingResult groupIdenticalFiles(std::vector<FileRecord> files, const RunContr
   for (unsigned t = 1; t < threads && sizeGroups.size() > 1; ++t) helpers.emplace_back(work, false);
   work(true);
   for (std::thread& t : helpers) t.join();
+  if (!control.cancelled())
+    control.report(RunStage::CompareFiles, handled.load(), result.stats.candidates);
   result.cancelled = control.cancelled();
 
   for (std::size_t i = 0; i < sizeGroups.size() && !result.cancelled; ++i) {
