@@ -1,6 +1,6 @@
 #include "core/formats/FolderTree.h"
 
-#include "core/formats/TextCodecs.h"
+#include "core/common/TextFile.h"
 
 #include <QCollator>
 #include <QFile>
@@ -80,32 +80,18 @@ std::vector<const FolderNode*> FolderTree::preOrder() const {
 }
 
 QByteArray writeFolderTree(const FolderTree& tree) {
-  QByteArray out;
-  for (const FolderNode* n : tree.preOrder()) {
-    out.append(QByteArray(n->depth(), '\t'));
-    out.append(n->name.toUtf8());
-    out.append("\r\n");
-  }
-  return out;
+  QStringList lines;
+  for (const FolderNode* n : tree.preOrder()) lines << QString(n->depth(), u'\t') + n->name;
+  return common::joinLinesCrLf(lines);
 }
 
 FolderTreeReadResult readFolderTree(const QByteArray& bytes, FolderTree& tree) {
   tree.clear();
   FolderTreeReadResult result;
-  const QString text = decodeUtf8OrCp1252(bytes);
   FolderNode* last = nullptr;
   int lastDepth = 0;
   int lineNo = 0;
-  qsizetype pos = 0;
-  while (pos < text.size()) {
-    qsizetype end = pos;
-    while (end < text.size() && text[end] != u'\r' && text[end] != u'\n') ++end;
-    const QString line = text.mid(pos, end - pos);
-    pos = end;
-    if (pos < text.size()) {
-      if (text[pos] == u'\r' && pos + 1 < text.size() && text[pos + 1] == u'\n') ++pos;
-      ++pos;
-    }
+  for (const QString& line : common::splitLines(common::decodeText(bytes))) {
     ++lineNo;
     int depth = 0;
     while (depth < line.size() && (line[depth] == u'\t' || line[depth] == u' ')) ++depth;

@@ -1,5 +1,6 @@
 #include "core/formats/ID3Tag.h"
 
+#include "core/common/TextFile.h"
 #include "core/formats/TextCodecs.h"
 
 #include <QFile>
@@ -42,7 +43,7 @@ QString textField(const QByteArray& tag, int offset, int length) {
   const qsizetype zero = b.indexOf('\0');
   if (zero >= 0) b.truncate(zero);
   while (!b.isEmpty() && static_cast<unsigned char>(b.back()) <= 32) b.chop(1);
-  return decodeCp1252(b);
+  return common::decodeWindows1252(b);
 }
 
 void putField(QByteArray& tag, int offset, int length, const QString& value) {

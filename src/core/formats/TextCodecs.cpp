@@ -1,16 +1,12 @@
 #include "core/formats/TextCodecs.h"
 
-#include <QStringDecoder>
+#include "core/common/TextFile.h"
+
+#include <QHash>
 
 namespace vantorim::formats {
 
 namespace {
-
-// 0x80..0x9F of Windows-1252; 0 marks the five unassigned codes (kept as C1).
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 constexpr char16_t kMacRomanHigh[128] = {
     0x00C4, 0x00C5, 0x00C7, 0x00C9, 0x00D1, 0x00D6, 0x00DC, 0x00E1, 0x00E0, 0x00E2, 0x00E4,
@@ -28,37 +24,19 @@ constexpr char16_t kMacRomanHigh[128] = {
 
 }  // namespace
 
-QString decodeCp1252(const QByteArray& bytes) {
-  QString s;
-  s.reserve(bytes.size());
-  for (char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 0x80 && b <= 0x9F && kCp1252High[b - 0x80] != 0)
-      s.append(QChar(kCp1252High[b - 0x80]));
-    else
-      s.append(QChar(char16_t(b)));
-  }
-  return s;
-}
-
 QByteArray encodeCp1252(const QString& text) {
+  // The inverse of the common decoder, built once from all 256 bytes.
+  static const QHash<char16_t, char> bytes = [] {
+    QByteArray all(256, '\0');
+    for (int i = 0; i < 256; ++i) all[i] = char(i);
+    const QString chars = common::decodeWindows1252(all);
+    QHash<char16_t, char> map;
+    for (int i = 0; i < 256; ++i) map.insert(chars[i].unicode(), char(i));
+    return map;
+  }();
   QByteArray out;
   out.reserve(text.size());
-  for (QChar ch : text) {
-    const char16_t u = ch.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-      out.append(char(u));
-      continue;
-    }
-    char b = '?';
-    for (int i = 0; i < 32; ++i)
-      if (kCp1252High[i] == u && u != 0) b = char(0x80 + i);
-    if (u >= 0x80 && u <= 0x9F) {
-      bool unassigned = kCp1252High[u - 0x80] == 0;
-      if (unassigned) b = char(u);
-    }
-    out.append(b);
-  }
+  for (QChar ch : text) out.append(bytes.value(ch.unicode(), '?'));
   return out;
 }
 
@@ -79,13 +57,6 @@ QString decodeUtf16BE(const QByteArray& bytes) {
     s.append(QChar(char16_t((static_cast<unsigned char>(bytes[i]) << 8) |
                             static_cast<unsigned char>(bytes[i + 1]))));
   return s;
-}
-
-QString decodeUtf8OrCp1252(const QByteArray& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString s = utf8(bytes);
-  if (!utf8.hasError()) return s;
-  return decodeCp1252(bytes);
 }
 
 }  // namespace vantorim::formats
