@@ -191,7 +191,7 @@ struct SettingsStore::Document {
       while (line.endsWith('\\') && !line.endsWith('"') && line.contains(QLatin1String("=hex")) &&
              i + 1 < lines.size()) {
         line.chop(1);
-        line = (line + lines[++i]).trimmed();
+        line = (line + lines[++i].trimmed()).trimmed();
       }
       // A continuation with nothing after it would swallow the next line once written.
       while (line.endsWith('\\') && line.contains(QLatin1String("=hex"))) {

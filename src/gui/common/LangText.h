@@ -31,7 +31,9 @@ public:
 
 protected:
   explicit LanguageAware(app::TLanguage initial = app::lgGerman) : m_language(initial) {}
-  // Sets every caption, hint, list item and message text for language().
+  // Sets every caption, hint, list item and message text for language(). A panel
+  // with German and English texts only leaves its texts as they are for the
+  // other three languages.
   virtual void applyLanguage() = 0;
   // Texts of this panel's context in its language.
   QString text(const char* context, const char* source) const {
