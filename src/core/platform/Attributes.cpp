@@ -146,6 +146,7 @@ std::uint32_t readAttributes(const QString& path, QString* error) {
     return 0;
   }
   std::uint32_t bits = permissionBits(st.st_mode);
+  if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode) && !S_ISLNK(st.st_mode)) bits |= AttrSystem;
   const QFileInfo info(path);
   const QString name = info.fileName();
   if (name.startsWith('.') || readHiddenList(info.absolutePath()).contains(name)) bits |= AttrHidden;
@@ -180,6 +181,7 @@ OpResult setAttributes(const QString& path, std::uint32_t bits, std::uint32_t wh
 
 std::uint32_t AttributeReader::read(const WalkEntry& entry, std::uint32_t wanted) {
   std::uint32_t bits = entry.isFolder() ? std::uint32_t(AttrFolder) : 0;
+  if (entry.isOther()) bits |= AttrSystem;  // FIFOs, sockets and devices
   if (wanted & AttrReadOnly) {
     const EntryStat& s = entry.stat();
     if (s.ok) bits |= permissionBits(s.mode) & AttrReadOnly;

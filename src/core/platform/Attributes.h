@@ -5,6 +5,7 @@
 //   system     bit 0x4 of the extended attribute user.DOSATTRIB ("0x" + hex, Samba's text form)
 //   archive    bit 0x20 of the same extended attribute
 //   folder     the entry is a directory (read only)
+// FIFOs, sockets and device nodes always carry "system".
 
 #include "core/platform/DirectoryWalker.h"
 #include "core/platform/FileOps.h"

@@ -101,6 +101,14 @@ EntryStat statPath(const QString& path) {
   return statAt(AT_FDCWD, QFile::encodeName(path).constData());
 }
 
+const QString& WalkEntry::name() const {
+  if (!m_nameDone) {
+    m_name = QString::fromUtf8(m_rawName, qsizetype(std::strlen(m_rawName)));
+    m_nameDone = true;
+  }
+  return m_name;
+}
+
 const EntryStat& WalkEntry::stat() const {
   if (!m_statDone) {
     m_stat = statAt(m_dirFd, m_rawName);
@@ -112,7 +120,7 @@ const EntryStat& WalkEntry::stat() const {
 EntryInfo WalkEntry::info() const {
   EntryInfo i;
   i.path = path();
-  i.name = m_name;
+  i.name = name();
   i.kind = m_kind;
   i.depth = m_depth;
   i.stat = stat();
@@ -183,7 +191,7 @@ void DirectoryWalker::walkFolder(int fd, const QString& folder, int depth, std::
       default: entry.m_kind = EntryKind::Other; break;
     }
     if (!reportEntries && !(enterSubfolders && entry.m_kind == EntryKind::Folder)) continue;
-    entry.m_name = QString::fromUtf8(name, qsizetype(std::strlen(name)));
+    entry.m_nameDone = false;
     bool enter = true;
     if (reportEntries && onEntry) enter = onEntry(entry);
     if (enter && enterSubfolders && entry.m_kind == EntryKind::Folder) subfolders.push_back(raw.nameOffset);

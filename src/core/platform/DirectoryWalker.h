@@ -59,10 +59,10 @@ struct EntryInfo {
 // One entry as seen during the walk. Valid only inside the callback.
 class WalkEntry {
 public:
-  const QString& name() const { return m_name; }
+  const QString& name() const;  // decoded from UTF-8 on first use
   const char* rawName() const { return m_rawName; }     // bytes as on disk
   const QString& folder() const { return *m_folder; }    // containing folder, trailing '/'
-  QString path() const { return *m_folder + m_name; }
+  QString path() const { return *m_folder + name(); }
   EntryKind kind() const { return m_kind; }
   bool isFile() const { return m_kind == EntryKind::File; }
   bool isFolder() const { return m_kind == EntryKind::Folder; }
@@ -85,7 +85,8 @@ public:
 
 private:
   friend class DirectoryWalker;
-  QString m_name;
+  mutable QString m_name;
+  mutable bool m_nameDone = false;
   const char* m_rawName = nullptr;
   const QString* m_folder = nullptr;
   EntryKind m_kind = EntryKind::Other;
