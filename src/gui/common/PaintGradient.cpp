@@ -44,6 +44,7 @@ void walk(int length, int n, const QList<QColor>& colors, Draw draw) {
 
 void PaintGradient(QPainter& painter, const QRect& rect, bool alongX, int segments,
                    const QList<QColor>& colors) {
+  if (segments < 1 || colors.size() < segments + 1) throw GradientError();
   const int length = alongX ? rect.width() : rect.height();
   painter.save();
   QPen pen;
