@@ -29,9 +29,9 @@ namespace {
 // Files up to this size are read in one piece; larger ones first at both ends.
 constexpr qint64 kWholeReadLimit = 64 * 1024;
 constexpr qint64 kEdgeBlock = 4096;
-// Above this many files in one bucket, files are reopened for each block
-// instead of being held open, so that no descriptor limit is reached.
-constexpr std::size_t kMaxHeldOpen = 256;
+// At most this many files are held open per thread; others are reopened for
+// each block, so that no descriptor limit is reached.
+constexpr std::size_t kMaxHeldOpen = 128;
 // Copies of block contents kept for byte checks; beyond it blocks are re-read
 // from the first file that had them when a second one matches.
 constexpr qint64 kKeptBytesBudget = 64 * 1024 * 1024;
@@ -54,7 +54,7 @@ public:
     if (got < 0) return fail(file, error);
     if (got < len) return fail(file, QCoreApplication::translate("vantorim::garbage", "the file changed while it was compared"));
     m_result.stats.bytesRead += len;
-    if (!keepOpen) close(file);
+    if (!keepOpen || m_open.size() > kMaxHeldOpen) close(file);
     return true;
   }
 

@@ -1,9 +1,9 @@
 #include "core/garbage/FileGathering.h"
 
-#include "core/platform/DirectoryWalker.h"
+#include "core/platform/FileStatus.h"
+#include "core/search/FindFile.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -33,54 +33,42 @@ QString masksFromFilter(const QString& filterText) {
   return t.replace('|', ';');
 }
 
-namespace {
-
-QStringList splitMasks(const QString& masks) {
-  QStringList out;
-  for (const QString& m : masks.split(';')) {
-    const QString t = m.trimmed();
-    if (!t.isEmpty() && !out.contains(t, Qt::CaseInsensitive)) out << t;
-  }
-  return out;
-}
-
-}  // namespace
 
 bool gatherBelow(const QString& root, const QString& masks, GatherWhat what,
                  const RunControl& control, const std::function<void(const FoundEntry&)>& onEntry) {
-  const QStringList list = splitMasks(masks);
-  if (list.isEmpty()) return !control.cancelled();
-  const bool everything = list.contains(QStringLiteral("*"));
-  std::vector<QRegularExpression> patterns;
-  for (const QString& m : list)
-    patterns.emplace_back(QRegularExpression::wildcardToRegularExpression(m),
-                          QRegularExpression::CaseInsensitiveOption);
-  platform::WalkOptions options;
-  options.cancel = control.cancel;
-  platform::DirectoryWalker walker(options);
-  walker.onEntry = [&](const platform::WalkEntry& e) {
-    if (e.isFolder() && what == GatherWhat::Files) return true;
-    const bool matches = everything || std::any_of(patterns.cbegin(), patterns.cend(), [&](const auto& re) {
-                           return re.match(e.name()).hasMatch();
-                         });
-    if (!matches) return true;
+  search::TFindFile finder;
+  finder.Criteria.Files.FileName = masks;
+  // ">" walks the folder with its subfolders whatever the list holds.
+  finder.Criteria.Files.Location = '>' + root;
+  finder.Criteria.Files.Subfolders = true;
+  finder.Criteria.Attribute.Attributes = search::ffArchive | search::ffReadonly | search::ffHidden |
+                                         search::ffSystem |
+                                         (what == GatherWhat::FilesAndFolders ? search::ffDirectory : 0u);
+  finder.Criteria.Attribute.ExactMatch = false;
+  // Size, inode and change time come from one status read below, for files only.
+  finder.Details = false;
+  finder.OnFolderChange = [&](search::TFindFile& f, const QString&, search::TFolderIgnore&) {
+    if (control.cancelled()) f.Abort();
+  };
+  finder.OnFileMatch = [&](search::TFindFile&, const QString&, const search::TFileInfo& info) {
     FoundEntry found;
-    found.path = e.path();
-    found.kind = e.isFile()     ? FoundEntry::Kind::File
-                 : e.isFolder() ? FoundEntry::Kind::Folder
-                                : FoundEntry::Kind::Other;
-    if (e.isFile()) {
-      const platform::EntryStat& st = e.stat();
-      found.size = st.ok ? st.size : -1;
-      found.device = st.device;
-      found.inode = st.inode;
-      found.changeTimeNs = st.statusChangeNs;
+    found.path = info.Path;
+    found.kind = info.Kind == platform::EntryKind::File     ? FoundEntry::Kind::File
+                 : info.Kind == platform::EntryKind::Folder ? FoundEntry::Kind::Folder
+                                                            : FoundEntry::Kind::Other;
+    if (found.kind == FoundEntry::Kind::File) {
+      const auto st = platform::fileStatus(info.Path);
+      found.size = st ? st->size : -1;
+      if (st) {
+        found.device = st->device;
+        found.inode = st->inode;
+        found.changeTimeNs = st->changeTimeNs;
+      }
     }
     onEntry(found);
-    return true;
   };
-  walker.walk(root);
-  return !control.cancelled();
+  finder.Execute();
+  return !control.cancelled() && !finder.Aborted();
 }
 
 }  // namespace vantorim::garbage

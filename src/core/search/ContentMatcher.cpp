@@ -1,12 +1,11 @@
 #include "core/search/ContentMatcher.h"
 
+#include "core/platform/FileAccess.h"
+
 #include <QFile>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace vantorim::search {
 
@@ -82,27 +81,20 @@ bool ContentMatcher::matchesStream(const std::function<long(char*, std::size_t)>
 }
 
 bool ContentMatcher::scanFd(int fd) const {
-  return scan([fd](char* b, std::size_t n) -> long {
-    for (;;) {
-      const ssize_t r = ::read(fd, b, n);
-      if (r < 0 && errno == EINTR) continue;
-      return long(r);
-    }
-  });
+  return scan([fd](char* b, std::size_t n) { return platform::readSome(fd, b, n); });
 }
 
 bool ContentMatcher::matchesFileAt(int dirFd, const char* name) const {
   if (m_phrase.isEmpty()) return true;
-  // O_NONBLOCK: should the entry have become a FIFO meanwhile, never hang on it.
-  const int fd = ::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = platform::openForReadAt(dirFd, name);
   if (fd < 0) return false;
   const bool found = scanFd(fd);
-  ::close(fd);
+  platform::closeFile(fd);
   return found;
 }
 
 bool ContentMatcher::matchesFile(const QString& path) const {
-  return matchesFileAt(AT_FDCWD, QFile::encodeName(path).constData());
+  return matchesFileAt(platform::workingFolderFd(), QFile::encodeName(path).constData());
 }
 
 }  // namespace vantorim::search

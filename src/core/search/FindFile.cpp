@@ -1,6 +1,7 @@
 #include "core/search/FindFile.h"
 
 #include "core/platform/Attributes.h"
+#include "core/platform/FileAccess.h"
 #include "core/search/ContentMatcher.h"
 #include "core/search/WildcardMask.h"
 
@@ -14,10 +15,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace vantorim::search {
 
@@ -30,17 +28,6 @@ namespace {
 
 constexpr std::uint32_t kAttributeBits = ffReadonly | ffHidden | ffSystem | ffDirectory | ffArchive;
 constexpr int kBatchSize = 256;
-
-// A folder's file descriptor shared by content checks that outlive the folder's walk.
-struct SharedFd {
-  int fd;
-  explicit SharedFd(int f) : fd(f) {}
-  ~SharedFd() {
-    if (fd >= 0) ::close(fd);
-  }
-  SharedFd(const SharedFd&) = delete;
-  SharedFd& operator=(const SharedFd&) = delete;
-};
 
 // An excluded path mask read as drive (volume), folder part and name part.
 struct ExcludedMask {
@@ -62,22 +49,9 @@ struct ExcludedMask {
     QString dir = text.left(slash + 1);
     if (dir.startsWith('/')) {
       m.drive = Drive::Volume;
-      // The volume is that of the nearest existing folder of the mask.
-      QString probe = dir;
-      struct stat st {};
-      while (::stat(QFile::encodeName(probe).constData(), &st) != 0 && probe != "/")
-        probe = QFileInfo(probe.endsWith('/') && probe.size() > 1 ? probe.chopped(1) : probe).path();
-      m.device = st.st_dev;
-      QString mount = QDir::cleanPath(probe);
-      for (;;) {
-        if (mount == "/") break;
-        const QString parent = QFileInfo(mount).path();
-        struct stat ps {};
-        if (::stat(QFile::encodeName(parent).constData(), &ps) != 0 || ps.st_dev != st.st_dev) break;
-        mount = parent;
-      }
-      m.mountPoint = mount == "/" ? QString() : mount;
-      m.folder = dir.mid(m.mountPoint.size());
+      const QString root = platform::volumeRoot(dir, &m.device);
+      m.mountPoint = root == "/" ? QString() : root;
+      m.folder = dir.startsWith(m.mountPoint + '/') ? dir.mid(m.mountPoint.size()) : dir;
     } else if (dir.startsWith('*') || dir.startsWith('?')) {
       m.drive = Drive::Any;
       m.folder = dir.mid(dir.indexOf('/'));
@@ -112,7 +86,7 @@ struct ExcludedMask {
 class ContentPool {
 public:
   struct Task {
-    std::shared_ptr<SharedFd> dir;
+    std::shared_ptr<platform::FolderHandle> dir;
     QByteArray rawName;
     QString folder;
     TFileInfo info;
@@ -158,7 +132,7 @@ private:
       }
       m_spaceFree.notify_one();
       if (m_aborted.load(std::memory_order_relaxed)) continue;
-      if (m_matcher.matchesFileAt(task.dir->fd, task.rawName.constData())) m_report(task.folder, std::move(task.info));
+      if (m_matcher.matchesFileAt(task.dir->fd(), task.rawName.constData())) m_report(task.folder, std::move(task.info));
     }
   }
 
@@ -360,7 +334,7 @@ void TFindFile::run() {
     options.cancel = &m_aborted;
     DirectoryWalker walker(options);
     platform::AttributeReader attributes;
-    std::shared_ptr<SharedFd> sharedDir;
+    std::shared_ptr<platform::FolderHandle> sharedDir;
     QString deviceFolder;
     std::uint64_t folderDevice = 0;
 
@@ -417,8 +391,7 @@ void TFindFile::run() {
       }
       if (!s.Excluded.empty()) {
         if (s.ExcludedNeedsDevice && deviceFolder != e.folder()) {
-          struct stat fst {};
-          folderDevice = ::fstat(e.folderFd(), &fst) == 0 ? std::uint64_t(fst.st_dev) : 0;
+          folderDevice = platform::volumeOfFd(e.folderFd());
           deviceFolder = e.folder();
         }
         for (const ExcludedMask& x : s.Excluded)
@@ -448,8 +421,8 @@ void TFindFile::run() {
 
       if (!s.Content.isEmpty()) {
         if (pool) {
-          if (!sharedDir) sharedDir = std::make_shared<SharedFd>(::fcntl(e.folderFd(), F_DUPFD_CLOEXEC, 0));
-          if (sharedDir->fd >= 0) {
+          if (!sharedDir) sharedDir = platform::FolderHandle::duplicate(e.folderFd());
+          if (sharedDir) {
             pool->push({sharedDir, QByteArray(raw), info.Folder, std::move(info)});
             return true;
           }
