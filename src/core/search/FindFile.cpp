@@ -2,6 +2,8 @@
 
 #include "core/platform/Attributes.h"
 #include "core/platform/FileAccess.h"
+#include "core/platform/FileStatus.h"
+#include "core/platform/Volumes.h"
 #include "core/search/ContentMatcher.h"
 #include "core/search/WildcardMask.h"
 
@@ -53,8 +55,10 @@ struct ExcludedMask {
     QString dir = text.left(slash + 1);
     if (dir.startsWith('/')) {
       m.drive = Drive::Volume;
-      const QString root = platform::volumeRoot(dir, &m.device);
-      m.mountPoint = root == "/" ? QString() : root;
+      QString root = platform::volumeRoot(dir);
+      if (const auto st = platform::fileStatus(root)) m.device = st->device;
+      if (root.endsWith('/')) root.chop(1);
+      m.mountPoint = root;
       m.folder = dir.startsWith(m.mountPoint + '/') ? dir.mid(m.mountPoint.size()) : dir;
     } else if (dir.startsWith('*') || dir.startsWith('?')) {
       m.drive = Drive::Any;
