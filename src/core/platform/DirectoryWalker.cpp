@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <vector>
 
@@ -45,7 +46,7 @@ EntryStat statAt(int dirFd, const char* name) {
   s.hasBirthTime = (stx.stx_mask & STATX_BTIME) != 0;
   s.birthNs = s.hasBirthTime ? toNs(stx.stx_btime) : 0;
   s.inode = stx.stx_ino;
-  s.device = (std::uint64_t(stx.stx_dev_major) << 32) | stx.stx_dev_minor;
+  s.device = makedev(stx.stx_dev_major, stx.stx_dev_minor);  // equal to st_dev
   s.links = stx.stx_nlink;
   s.mode = stx.stx_mode;
   s.uid = stx.stx_uid;

@@ -1,8 +1,5 @@
 #include "core/platform/FileAccess.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -42,21 +39,6 @@ void closeFile(int fd) {
 std::uint64_t volumeOfFd(int fd) {
   struct stat st {};
   return ::fstat(fd, &st) == 0 ? std::uint64_t(st.st_dev) : 0;
-}
-
-QString volumeRoot(const QString& path, std::uint64_t* device) {
-  QString probe = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-  struct stat st {};
-  while (::stat(QFile::encodeName(probe).constData(), &st) != 0 && probe != "/") probe = QFileInfo(probe).path();
-  if (device) *device = st.st_dev;
-  QString root = probe;
-  while (root != "/") {
-    const QString parent = QFileInfo(root).path();
-    struct stat ps {};
-    if (::stat(QFile::encodeName(parent).constData(), &ps) != 0 || ps.st_dev != st.st_dev) break;
-    root = parent;
-  }
-  return root;
 }
 
 }  // namespace vantorim::platform

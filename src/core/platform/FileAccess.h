@@ -38,8 +38,4 @@ void closeFile(int fd);
 // Device number of the volume holding an open descriptor; 0 on failure.
 std::uint64_t volumeOfFd(int fd);
 
-// The root of the volume that holds `path` (or its nearest existing parent), and the
-// volume's device number. "/" for the root volume.
-QString volumeRoot(const QString& path, std::uint64_t* device = nullptr);
-
 }  // namespace vantorim::platform

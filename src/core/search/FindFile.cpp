@@ -2,6 +2,8 @@
 
 #include "core/platform/Attributes.h"
 #include "core/platform/FileAccess.h"
+#include "core/platform/FileStatus.h"
+#include "core/platform/Volumes.h"
 #include "core/search/ContentMatcher.h"
 #include "core/search/WildcardMask.h"
 
@@ -29,6 +31,10 @@ namespace {
 constexpr std::uint32_t kAttributeBits = ffReadonly | ffHidden | ffSystem | ffDirectory | ffArchive;
 constexpr int kBatchSize = 256;
 
+// The search whose walk or content reading runs on this thread, so Abort from a
+// handler never waits for itself.
+thread_local const void* t_searchOnThisThread = nullptr;
+
 // An excluded path mask read as drive (volume), folder part and name part.
 struct ExcludedMask {
   enum class Drive { None, Any, Volume };
@@ -49,8 +55,10 @@ struct ExcludedMask {
     QString dir = text.left(slash + 1);
     if (dir.startsWith('/')) {
       m.drive = Drive::Volume;
-      const QString root = platform::volumeRoot(dir, &m.device);
-      m.mountPoint = root == "/" ? QString() : root;
+      QString root = platform::volumeRoot(dir);
+      if (const auto st = platform::fileStatus(root)) m.device = st->device;
+      if (root.endsWith('/')) root.chop(1);
+      m.mountPoint = root;
       m.folder = dir.startsWith(m.mountPoint + '/') ? dir.mid(m.mountPoint.size()) : dir;
     } else if (dir.startsWith('*') || dir.startsWith('?')) {
       m.drive = Drive::Any;
@@ -95,7 +103,11 @@ public:
 
   ContentPool(const ContentMatcher& matcher, int threads, const std::atomic<bool>& aborted, Report report)
       : m_matcher(matcher), m_aborted(aborted), m_report(std::move(report)) {
-    for (int i = 0; i < threads; ++i) m_threads.emplace_back([this] { work(); });
+    for (int i = 0; i < threads; ++i)
+      m_threads.emplace_back([this, owner = t_searchOnThisThread] {
+        t_searchOnThisThread = owner;
+        work();
+      });
   }
   ~ContentPool() { finish(); }
 
@@ -304,12 +316,14 @@ void TFindFile::Abort() {
   m_aborted = true;
   if (OnSearchAbort) OnSearchAbort(*this);
   if (!m_worker) return;                            // a synchronous run stops at its next check
-  if (QThread::currentThread() == m_worker) return;  // called from a handler on the worker
+  if (t_searchOnThisThread == this) return;  // called from a handler of this search
   m_worker->wait();
   finish();
 }
 
 void TFindFile::run() {
+  const void* const outer = t_searchOnThisThread;
+  t_searchOnThisThread = this;
   const TTargetSearch& s = *m_search;
   int threads = ContentThreads > 0 ? ContentThreads : std::min(8, std::max(1, QThread::idealThreadCount()));
   std::unique_ptr<ContentPool> pool;
@@ -436,6 +450,7 @@ void TFindFile::run() {
     sharedDir.reset();
   }
   if (pool) pool->finish();
+  t_searchOnThisThread = outer;
   if (!Threaded) flushPending();
 }
 

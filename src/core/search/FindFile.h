@@ -3,9 +3,10 @@
 // `TSearchCriteria` (name masks, attributes, times, size, contained text).
 //
 // Runs on the caller's thread or, with `Threaded`, on a worker thread of its own.
-// `OnFolderChange` and `OnFileMatch` run on the thread that walks (they are never
-// called at the same time); `OnSearchBegin` runs in `Execute`; `OnSearchFinish` runs
-// on the thread the object lives on. A receiver on another thread (a result list)
+// `OnFolderChange` runs on the thread that walks; `OnFileMatch` too, except in content
+// searches, where the threads that read the files report their matches (one at a
+// time, never two handlers at once, in no fixed order). `OnSearchBegin` runs in
+// `Execute`; `OnSearchFinish` runs on the thread the object lives on. A receiver on another thread (a result list)
 // connects to `filesFound`, which hands the matches over in batches through queued
 // signals, in the order they were found, all before `searchFinished`.
 //

@@ -291,3 +291,25 @@ TEST(FindFile, DetailsAndMissingLocationError) {
   ASSERT_EQ(engine.Errors().size(), 1);
   EXPECT_TRUE(engine.Errors().first().startsWith(dir.path("missing")));
 }
+
+TEST(FindFile, AbortFromAHandlerDoesNotWaitForItself) {
+  TempDir dir;
+  for (int i = 0; i < 40; ++i) dir.write(QString("d%1/x.txt").arg(i), "has the phrase");
+  for (bool threaded : {false, true}) {
+    TFindFile engine;
+    engine.Threaded = threaded;
+    engine.ContentThreads = 3;
+    engine.Criteria = named("*.txt", dir.path());
+    engine.Criteria.Content.Phrase = "phrase";
+    int matches = 0;
+    engine.OnFileMatch = [&](TFindFile& sender, const QString&, const TFileInfo&) {
+      ++matches;
+      sender.Abort();
+    };
+    engine.Execute();
+    while (engine.Busy()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(engine.Aborted());
+    EXPECT_GE(matches, 1);
+    EXPECT_LT(matches, 40);
+  }
+}
