@@ -1,10 +1,10 @@
 // Vantorim Steerhall, the desktop program.
 
 #include "gui/app/Application.h"
+#include "gui/app/FormHaupt.h"
 #include "gui/app/StartUp.h"
 
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -12,9 +12,5 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName("Belvantic");
   QApplication::setApplicationVersion(VANTORIM_VERSION);
   vantorim::gui::setUpIconTheme();
-  return vantorim::gui::runProgram([] {
-    auto window = std::make_unique<QLabel>("Vantorim Steerhall");
-    window->resize(800, 565);
-    return std::unique_ptr<QWidget>(std::move(window));
-  });
+  return vantorim::gui::runProgram([] { return std::unique_ptr<QWidget>(new vantorim::gui::TFormHaupt); });
 }
