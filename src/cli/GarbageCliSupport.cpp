@@ -2,10 +2,12 @@
 
 #include "CommandRegistry.h"
 
+#include "core/app/Settings.h"
+#include "core/platform/SpecialFolders.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QStandardPaths>
 
 namespace vantorim::cli::garbage {
 
@@ -27,9 +29,10 @@ std::optional<int> parseArguments(QCommandLineParser& parser, const QString& nam
   return std::nullopt;
 }
 
-QString defaultWorkingDirectory() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-         "/Belvantic/Vantorim/";
+StoredChoices storedChoices() {
+  const app::Settings s = app::SettingsStore().readAll();
+  return {s.Arbeitsverzeichnis.isEmpty() ? platform::defaultWorkingDirectory() : s.Arbeitsverzeichnis,
+          s.Protokolldatei, s.language() == app::lgEnglish};
 }
 
 std::optional<QStringList> existingFolders(const QStringList& paths) {

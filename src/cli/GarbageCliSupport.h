@@ -20,8 +20,15 @@ namespace vantorim::cli::garbage {
 std::optional<int> parseArguments(QCommandLineParser& parser, const QString& name,
                                   const QStringList& args);
 
-// The folder of the undo record and the scratch file when none is given.
-QString defaultWorkingDirectory();
+// What the program's settings give: the working directory (folder of the undo
+// record and the scratch file), the file name of the undo record, and whether
+// texts are English.
+struct StoredChoices {
+  QString workingDirectory;
+  QString protocolFile;
+  bool english = false;
+};
+StoredChoices storedChoices();
 
 // Absolute, clean paths of existing folders; prints the first one that is
 // not a folder and returns empty.

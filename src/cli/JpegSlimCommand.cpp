@@ -24,7 +24,7 @@ int runJpegSlim(const QStringList& args) {
   const QCommandLineOption comments("comments", "Remove the first comment segment.");
   const QCommandLineOption trailing("trailing", "Cut the data after the end-of-image marker.");
   const QCommandLineOption copiesTo("copies-to", "Reduce copies in DIR instead of the files themselves.", "DIR");
-  const QCommandLineOption workDir("work-dir", "Folder of the scratch file (default: the program's data folder).", "DIR");
+  const QCommandLineOption workDir("work-dir", "Folder of the scratch file (default: the program's working directory).", "DIR");
   const QCommandLineOption json("json", "Print the result as JSON.");
   parser.addOptions({app, comments, trailing, copiesTo, workDir, json});
   if (auto rc = support::parseArguments(parser, "jpegslim", args)) return *rc;
@@ -39,7 +39,7 @@ int runJpegSlim(const QStringList& args) {
   o.trailingData = parser.isSet(trailing);
   o.reduceCopies = parser.isSet(copiesTo);
   if (o.reduceCopies) o.targetFolder = QDir::cleanPath(QFileInfo(parser.value(copiesTo)).absoluteFilePath());
-  o.workingDirectory = parser.isSet(workDir) ? parser.value(workDir) : support::defaultWorkingDirectory();
+  o.workingDirectory = parser.isSet(workDir) ? parser.value(workDir) : support::storedChoices().workingDirectory;
   const JpegReduceResult r = ReduceJpegFiles(collectJpegFiles(parser.positionalArguments()), o);
   if (r.refusal == JpegReduceResult::Refusal::NoScratchFile) {
     support::printProblems(r.problems);

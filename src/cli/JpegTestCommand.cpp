@@ -23,16 +23,20 @@ int runJpegTest(const QStringList& args) {
   const QCommandLineOption copyTo("copy-to", "Copy damaged files into DIR/Defekt (or DIR/Invalid).", "DIR");
   const QCommandLineOption moveTo("move-to", "Move damaged files there; --undo moves them back.", "DIR");
   const QCommandLineOption undo("undo", "Move the files of the last move back.");
-  const QCommandLineOption english("english", "Name the folder and files \"Invalid\" instead of \"Defekt\".");
-  const QCommandLineOption workDir("work-dir", "Folder of the undo record (default: the program's data folder).", "DIR");
-  const QCommandLineOption log("log", "File name of the undo record (default Protokoll.txt).", "NAME", "Protokoll.txt");
+  const QCommandLineOption english("english", "Name the folder and files \"Invalid\" instead of \"Defekt\" (default: the program's language).");
+  const QCommandLineOption german("german", "Name the folder and files \"Defekt\".");
+  const QCommandLineOption workDir("work-dir", "Folder of the undo record (default: the program's working directory).", "DIR");
+  const QCommandLineOption log("log", "File name of the undo record (default: the program's log file name).", "NAME");
   const QCommandLineOption json("json", "Print the result as JSON.");
-  parser.addOptions({copyTo, moveTo, undo, english, workDir, log, json});
+  parser.addOptions({copyTo, moveTo, undo, english, german, workDir, log, json});
   if (auto rc = support::parseArguments(parser, "jpegtest", args)) return *rc;
-  const QString work = parser.isSet(workDir) ? parser.value(workDir) : support::defaultWorkingDirectory();
+  const support::StoredChoices stored = support::storedChoices();
+  const QString work = parser.isSet(workDir) ? parser.value(workDir) : stored.workingDirectory;
+  const QString record = parser.isSet(log) ? parser.value(log) : stored.protocolFile;
+  const bool inEnglish = parser.isSet(english) || (stored.english && !parser.isSet(german));
 
   if (parser.isSet(undo)) {
-    const UndoMoveResult u = UndoMove(work, parser.value(log));
+    const UndoMoveResult u = UndoMove(work, record);
     if (u.recordMissing) {
       vantorim::cli::err() << "vantorim-cli jpegtest: no undo record in " << work << '\n';
       return 2;
@@ -60,8 +64,8 @@ int runJpegTest(const QStringList& args) {
     o.mode = parser.isSet(moveTo) ? JpegTestOptions::Mode::Move : JpegTestOptions::Mode::Copy;
     o.targetFolder = QDir::cleanPath(QFileInfo(parser.value(parser.isSet(moveTo) ? moveTo : copyTo)).absoluteFilePath());
     o.workingDirectory = work;
-    o.protocolFile = parser.value(log);
-    o.language = parser.isSet(english) ? JpegTextLanguage::English : JpegTextLanguage::German;
+    o.protocolFile = record;
+    o.language = inEnglish ? vantorim::app::lgEnglish : vantorim::app::lgGerman;
     result = TestJpegFiles(files, o);
   } else {
     for (const QString& f : files) {

@@ -127,6 +127,7 @@ private Q_SLOTS:
     QCOMPARE(dialogs.asked[0].type, mtConfirmation);
     QCOMPARE(dialogs.asked[0].buttons, (TMsgDlgButtons{mbYes, mbNo}));
     QCOMPARE(dialogs.asked[0].text, QString("Sure?"));
+    QCOMPARE(dialogs.asked[0].title, QString("Confirm"));
     QCOMPARE(dialogs.asked[1].title, QString("Cap"));
     // Nothing scripted: cancel, counted as unexpected.
     QCOMPARE(LangMessageDlg("again", mtWarning, {mbYes, mbNo}, app::lgEnglish), int(mrCancel));

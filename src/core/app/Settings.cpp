@@ -29,6 +29,16 @@ struct Value {
 struct Section {
   QString path;
   QList<Value> values;
+
+  // Replaces the value of that name (names ignore case) or appends it.
+  void set(const Value& v) {
+    for (Value& old : values)
+      if (old.name.compare(v.name, Qt::CaseInsensitive) == 0) {
+        old = v;
+        return;
+      }
+    values.push_back(v);
+  }
 };
 
 QString keyPath(const QString& subKey) {
@@ -181,17 +191,16 @@ struct SettingsStore::Document {
       while (line.endsWith('\\') && !line.endsWith('"') && line.contains(QLatin1String("=hex")) &&
              i + 1 < lines.size()) {
         line.chop(1);
-        line += lines[++i].trimmed();
+        line = (line + lines[++i]).trimmed();
+      }
+      // A continuation with nothing after it would swallow the next line once written.
+      while (line.endsWith('\\') && line.contains(QLatin1String("=hex"))) {
+        line.chop(1);
+        line = line.trimmed();
       }
       Value v;
       if (!parseValueLine(line, v)) return false;
-      bool replaced = false;
-      for (Value& old : current->values)
-        if (old.name.compare(v.name, Qt::CaseInsensitive) == 0) {
-          old = v;
-          replaced = true;
-        }
-      if (!replaced) current->values.push_back(v);
+      current->set(v);
     }
     return true;
   }
@@ -217,6 +226,14 @@ struct SettingsStore::Document {
 };
 
 SettingsStore::SettingsStore() : SettingsStore(defaultFilePath()) {}
+
+std::optional<QByteArray> SettingsStore::normalizedText(const QByteArray& bytes) {
+  bool ok = false;
+  const QString text = decodeStoreBytes(bytes, ok);
+  Document doc;
+  if (!ok || !doc.parse(text)) return std::nullopt;
+  return doc.serialize();
+}
 
 SettingsStore::SettingsStore(QString filePath) : m_filePath(std::move(filePath)) {}
 
@@ -357,15 +374,7 @@ bool SettingsStore::writeValue(const QString& name, const QString& subKey, int t
   Document doc;
   if (!load(doc)) return false;
   doc.ensure(keyPath({}));
-  Section& section = doc.ensure(keyPath(subKey));
-  Value v{name, static_cast<ValueType>(type), text, dword};
-  bool replaced = false;
-  for (Value& old : section.values)
-    if (old.name.compare(name, Qt::CaseInsensitive) == 0) {
-      old = v;
-      replaced = true;
-    }
-  if (!replaced) section.values.push_back(v);
+  doc.ensure(keyPath(subKey)).set({name, static_cast<ValueType>(type), text, dword});
   return save(doc);
 }
 
@@ -398,17 +407,8 @@ bool SettingsStore::writeMediaTypes(const MediaTypeFlags& flags) {
   Document doc;
   if (!load(doc)) return false;
   Section& section = doc.ensure(keyPath(QString::fromLatin1(keys::MediaTypesSubKey)));
-  for (std::size_t i = 0; i < flags.size(); ++i) {
-    const QString name = QString::fromLatin1(keys::MediaTypeNames[i]);
-    Value v{name, TypeDword, {}, flags[i] ? 1u : 0u};
-    bool replaced = false;
-    for (Value& old : section.values)
-      if (old.name.compare(name, Qt::CaseInsensitive) == 0) {
-        old = v;
-        replaced = true;
-      }
-    if (!replaced) section.values.push_back(v);
-  }
+  for (std::size_t i = 0; i < flags.size(); ++i)
+    section.set({QString::fromLatin1(keys::MediaTypeNames[i]), TypeDword, {}, flags[i] ? 1u : 0u});
   return save(doc);
 }
 

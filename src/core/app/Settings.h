@@ -3,6 +3,7 @@
 // "\Software\Belvantic\Vantorim\V1.00", kept in a text file in the Windows
 // registry export format, plus the program-wide language.
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
@@ -147,6 +148,10 @@ public:
 
   // Removes the whole key (the uninstall command); other keys stay.
   bool deleteKey();
+
+  // The text of a store file as this store writes it back; nullopt when the
+  // text is damaged. Used to check files and by the fuzz tests.
+  static std::optional<QByteArray> normalizedText(const QByteArray& bytes);
 
   // Why the last write failed.
   const QString& lastError() const { return m_lastError; }

@@ -1,10 +1,14 @@
 #include "core/common/FileHelpers.h"
 
+#include "core/platform/Attributes.h"
+#include "core/platform/DirectoryWalker.h"
 #include "core/platform/FileOps.h"
 #include "core/platform/SpecialFolders.h"
 #include "core/platform/Volumes.h"
 
 #include <QDir>
+
+#include <algorithm>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -17,73 +21,16 @@ QString folderPart(const QString& path) {
   return slash < 0 ? QString() : path.left(slash + 1);
 }
 
-// Entries of a folder in the file system's order, hidden ones included.
-QFileInfoList entriesOf(const QString& folder) {
-  QDir dir(folder);
-  return dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                           QDir::Unsorted);
-}
+using platform::AttributeReader;
+using platform::DirectoryWalker;
+using platform::WalkEntry;
 
-// A FIFO, socket or device node; never opened, counts as a system file.
-bool isSpecialFile(const QFileInfo& info) {
-  return !info.isSymLink() && !info.isFile() && !info.isDir() && info.exists();
-}
-
-// A sub-folder the recursive listings visit: a real folder (not a link), name
-// not beginning with ".", neither hidden nor system.
-bool visitable(const QFileInfo& info, const QStringList& hiddenNames) {
-  if (!info.isDir() || info.isSymLink()) return false;
-  const QString name = info.fileName();
-  if (name.startsWith('.')) return false;
-  if (hiddenNames.contains(name)) return false;
-  return true;
-}
-
-// Names listed in the folder's ".hidden" file.
-QStringList hiddenListOf(const QString& folder) {
-  QFile f(QDir(folder).filePath(QStringLiteral(".hidden")));
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  QStringList names;
-  for (const QByteArray& line : f.readAll().split('\n')) {
-    const QString name = QString::fromUtf8(line).remove('\r');
-    if (!name.isEmpty()) names << name;
-  }
-  return names;
-}
-
-void listFolders(const QString& folder, QStringList& list) {
-  list << folder;
-  const QStringList hidden = hiddenListOf(folder);
-  for (const QFileInfo& info : entriesOf(folder))
-    if (visitable(info, hidden)) listFolders(folder + info.fileName() + '/', list);
-}
-
-void findFiles(const QString& folder, const QRegularExpression& mask, QStringList& list,
-               const std::function<void()>& pump) {
-  if (pump) pump();
-  const QFileInfoList entries = entriesOf(folder);
-  for (const QFileInfo& info : entries) {
-    if (info.isDir() || isSpecialFile(info)) continue;  // folders and system files are not listed
-    if (info.isSymLink() && !info.exists()) continue;   // dangling link
-    if (mask.match(info.fileName()).hasMatch()) list << folder + info.fileName();
-  }
-  const QStringList hidden = hiddenListOf(folder);
-  for (const QFileInfo& info : entries)
-    if (visitable(info, hidden)) findFiles(folder + info.fileName() + '/', mask, list, pump);
-}
-
-std::uint64_t folderSize(const QString& folder, bool recursive) {
-  std::uint64_t total = 0;
-  for (const QFileInfo& info : entriesOf(folder)) {
-    if (info.isSymLink()) continue;  // a link is not the data it points to
-    if (info.isDir()) {
-      if (recursive && !info.fileName().startsWith('.'))
-        total += folderSize(folder + info.fileName() + '/', true);
-    } else if (info.isFile()) {
-      total += static_cast<std::uint64_t>(info.size());
-    }
-  }
-  return total;
+// A sub-folder the recursive listings visit: a real folder (links are never
+// entered), name not beginning with ".", neither hidden nor system.
+bool visitable(const WalkEntry& entry, AttributeReader& attributes) {
+  if (!entry.isFolder() || entry.name().startsWith('.')) return false;
+  return (attributes.read(entry, platform::AttrHidden | platform::AttrSystem) &
+          (platform::AttrHidden | platform::AttrSystem)) == 0;
 }
 
 bool isLatin1Upper(char32_t c) { return (c >= 65 && c <= 90) || (c >= 192 && c <= 214) || (c >= 216 && c <= 221); }
@@ -118,9 +65,16 @@ QString UniqueFileName(const QString& path) {
 bool RecycleFile(const QString& path) { return platform::moveToTrash(path).ok; }
 
 std::uint64_t FolderSize(const QString& folder, bool recursive) {
-  QString f = folder;
-  if (!f.endsWith('/')) f += '/';
-  return folderSize(f, recursive);
+  platform::WalkOptions options;
+  options.recursive = recursive;
+  DirectoryWalker walker(options);
+  std::uint64_t total = 0;
+  walker.onEntry = [&](const WalkEntry& e) {
+    if (e.isFile()) total += static_cast<std::uint64_t>(std::max<std::int64_t>(0, e.size()));
+    return e.isFolder() && !e.name().startsWith('.');
+  };
+  walker.walk(folder);
+  return total;
 }
 
 QStringList WindowsFolder() { return platform::protectedSystemFolders(); }
@@ -140,7 +94,16 @@ QString NearestExistingFolder(const QString& path) {
 void ListFoldersRecursive(const QString& folderPath, QStringList& list) {
   const QString folder = folderPart(folderPath);
   if (folder.isEmpty()) return;
-  listFolders(folder, list);
+  DirectoryWalker walker;
+  AttributeReader attributes;
+  bool first = true;
+  walker.onFolder = [&](const QString& path, int) {
+    list << (first ? folder : path);  // the root exactly as given
+    first = false;
+    return platform::FolderAction::Enter;
+  };
+  walker.onEntry = [&](const WalkEntry& e) { return visitable(e, attributes); };
+  walker.walk(folder);
 }
 
 void FindFilesRecursive(const QString& pathWithMask, QStringList& list, const std::function<void()>& pump) {
@@ -148,12 +111,25 @@ void FindFilesRecursive(const QString& pathWithMask, QStringList& list, const st
   if (folder.isEmpty()) return;
   QString mask = pathWithMask.mid(folder.size());
   if (mask.isEmpty() || mask == QLatin1String("*.*")) mask = QStringLiteral("*");
-  const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(
-                                  mask, QRegularExpression::UnanchoredWildcardConversion),
+  const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(mask),
                               QRegularExpression::CaseInsensitiveOption);
-  const QRegularExpression anchored(QRegularExpression::anchoredPattern(re.pattern()),
-                                    QRegularExpression::CaseInsensitiveOption);
-  findFiles(folder, anchored, list, pump);
+  DirectoryWalker walker;
+  AttributeReader attributes;
+  const qsizetype rootLength = DirectoryWalker::folderPath(folder).size();
+  walker.onFolder = [&](const QString&, int) {
+    if (pump) pump();
+    return platform::FolderAction::Enter;
+  };
+  walker.onEntry = [&](const WalkEntry& e) {
+    if (e.isFolder()) return visitable(e, attributes);
+    // FIFOs, sockets and devices are system files; links count when they lead to a file.
+    const bool file = e.isFile() || (e.isSymlink() && QFileInfo(e.path()).isFile());
+    if (file && re.match(e.name()).hasMatch() &&
+        !(attributes.read(e, platform::AttrSystem) & platform::AttrSystem))
+      list << folder + e.path().mid(rootLength);  // keeps the folder as the caller wrote it
+    return false;
+  };
+  walker.walk(folder);
 }
 
 bool DriveReady(const QString& pathOrRoot) { return platform::DriveReady(pathOrRoot); }

@@ -1,8 +1,9 @@
 #include "core/garbage/ContentGrouping.h"
 
-#include "core/platform/BlockReader.h"
+#include "core/platform/PositionedReader.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <xxhash.h>
@@ -51,7 +52,7 @@ public:
     if (!handle.isOpen() && !handle.open(m_files[file].path, &error)) return fail(file, error);
     const qint64 got = handle.readAt(offset, buffer, len, &error);
     if (got < 0) return fail(file, error);
-    if (got < len) return fail(file, QStringLiteral("the file changed while it was compared"));
+    if (got < len) return fail(file, QCoreApplication::translate("vantorim::garbage", "the file changed while it was compared"));
     m_result.stats.bytesRead += len;
     if (!keepOpen) close(file);
     return true;
@@ -231,6 +232,8 @@ GroupingResult groupIdenticalFiles(std::vector<FileRecord> files, const RunContr
   for (unsigned t = 1; t < threads && sizeGroups.size() > 1; ++t) helpers.emplace_back(work, false);
   work(true);
   for (std::thread& t : helpers) t.join();
+  if (!control.cancelled())
+    control.report(RunStage::CompareFiles, handled.load(), result.stats.candidates);
   result.cancelled = control.cancelled();
 
   for (std::size_t i = 0; i < sizeGroups.size() && !result.cancelled; ++i) {

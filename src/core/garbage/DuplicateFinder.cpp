@@ -3,9 +3,9 @@
 #include "core/garbage/FileGathering.h"
 #include "core/platform/FileOps.h"
 #include "core/platform/FileStatus.h"
+#include "core/platform/SpecialFolders.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 namespace vantorim::garbage {
 
@@ -45,15 +45,6 @@ DuplicateSearchResult searchDuplicates(const QStringList& roots, const QString& 
 void markDuplicatesForDeletion(std::vector<DuplicateGroup>& groups) {
   for (DuplicateGroup& g : groups)
     for (std::size_t i = 0; i < g.size(); ++i) g[i].marked = i != 0;
-}
-
-bool isInProtectedSystemFolder(const QString& path) {
-  static const QStringList kFolders = {"/usr", "/etc", "/boot", "/bin", "/sbin",
-                                       "/lib", "/lib64", "/var/lib"};
-  const QString p = QDir::cleanPath(path);
-  for (const QString& f : kFolders)
-    if (p == f || p.startsWith(f + '/')) return true;
-  return false;
 }
 
 namespace {
@@ -97,7 +88,7 @@ TrashOutcome deleteMarkedDuplicates(const std::vector<DuplicateGroup>& groups,
       }
       ++done;
       control.report(RunStage::TrashItems, done, total, e.file.path);
-      if (isInProtectedSystemFolder(e.file.path)) {
+      if (platform::isInProtectedSystemFolder(e.file.path)) {
         out.skipped.push_back({e.file.path, QCoreApplication::translate(
                                                 "vantorim::garbage", "inside a protected system folder")});
         continue;

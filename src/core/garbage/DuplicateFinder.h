@@ -51,7 +51,4 @@ struct TrashOutcome {
 TrashOutcome deleteMarkedDuplicates(const std::vector<DuplicateGroup>& groups,
                                     const RunControl& control = {});
 
-// True for paths inside the system folders that are never deleted.
-bool isInProtectedSystemFolder(const QString& path);
-
 }  // namespace vantorim::garbage

@@ -1,9 +1,8 @@
 #include "core/garbage/FileGathering.h"
 
-#include "core/platform/FileStatus.h"
+#include "core/platform/DirectoryWalker.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -45,50 +44,42 @@ QStringList splitMasks(const QString& masks) {
   return out;
 }
 
-FoundEntry entryFor(const QString& path) {
-  FoundEntry e;
-  e.path = path;
-  if (const auto st = platform::fileStatus(path)) {
-    using K = platform::FileStatus::Kind;
-    e.kind = st->kind == K::File     ? FoundEntry::Kind::File
-             : st->kind == K::Folder ? FoundEntry::Kind::Folder
-                                     : FoundEntry::Kind::Other;
-    e.size = st->size;
-    e.device = st->device;
-    e.inode = st->inode;
-    e.changeTimeNs = st->changeTimeNs;
-  } else {
-    e.size = -1;
-  }
-  return e;
-}
-
 }  // namespace
 
 bool gatherBelow(const QString& root, const QString& masks, GatherWhat what,
                  const RunControl& control, const std::function<void(const FoundEntry&)>& onEntry) {
   const QStringList list = splitMasks(masks);
   if (list.isEmpty()) return !control.cancelled();
+  const bool everything = list.contains(QStringLiteral("*"));
   std::vector<QRegularExpression> patterns;
   for (const QString& m : list)
-    patterns.emplace_back(QRegularExpression::wildcardToRegularExpression(
-                              m, QRegularExpression::UnanchoredWildcardConversion),
+    patterns.emplace_back(QRegularExpression::wildcardToRegularExpression(m),
                           QRegularExpression::CaseInsensitiveOption);
-  QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                  QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    if (control.cancelled()) return false;
-    const QString path = it.next();
-    const QString name = it.fileName();
-    const bool matches = std::any_of(patterns.cbegin(), patterns.cend(), [&](const auto& re) {
-      const auto m = re.match(name);
-      return m.hasMatch() && m.capturedLength() == name.size();
-    });
-    if (!matches) continue;
-    FoundEntry e = entryFor(path);
-    if (e.kind == FoundEntry::Kind::Folder && what == GatherWhat::Files) continue;
-    onEntry(e);
-  }
+  platform::WalkOptions options;
+  options.cancel = control.cancel;
+  platform::DirectoryWalker walker(options);
+  walker.onEntry = [&](const platform::WalkEntry& e) {
+    if (e.isFolder() && what == GatherWhat::Files) return true;
+    const bool matches = everything || std::any_of(patterns.cbegin(), patterns.cend(), [&](const auto& re) {
+                           return re.match(e.name()).hasMatch();
+                         });
+    if (!matches) return true;
+    FoundEntry found;
+    found.path = e.path();
+    found.kind = e.isFile()     ? FoundEntry::Kind::File
+                 : e.isFolder() ? FoundEntry::Kind::Folder
+                                : FoundEntry::Kind::Other;
+    if (e.isFile()) {
+      const platform::EntryStat& st = e.stat();
+      found.size = st.ok ? st.size : -1;
+      found.device = st.device;
+      found.inode = st.inode;
+      found.changeTimeNs = st.statusChangeNs;
+    }
+    onEntry(found);
+    return true;
+  };
+  walker.walk(root);
   return !control.cancelled();
 }
 

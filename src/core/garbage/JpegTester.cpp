@@ -40,15 +40,15 @@ std::optional<bool> jpegComplete(const QString& path, QString* error) {
 bool IsJpegComplete(const QString& path) { return jpegComplete(path, nullptr).value_or(false); }
 
 QString damagedFilesFolder(const QString& targetFolder, const QString& workingDirectory,
-                           JpegTextLanguage language) {
+                           app::TLanguage language) {
   const QString base = targetFolder.isEmpty() ? workingDirectory : targetFolder;
-  return withSlash(base) + (language == JpegTextLanguage::German ? "Defekt" : "Invalid") + '/';
+  return withSlash(base) + (language == app::lgEnglish ? "Invalid" : "Defekt") + '/';
 }
 
 QString damagedFileName(const QString& fileName, int number, qint64 totalFiles,
-                        JpegTextLanguage language) {
+                        app::TLanguage language) {
   const int digits = static_cast<int>(QString::number(std::max<qint64>(totalFiles, 1)).size());
-  return QString(language == JpegTextLanguage::German ? "Defekt" : "Invalid") +
+  return QString(language == app::lgEnglish ? "Invalid" : "Defekt") +
          QStringLiteral("%1").arg(number, digits, 10, QLatin1Char('0')) + '_' + fileName;
 }
 

@@ -4,6 +4,7 @@
 // with an undo record for moves; and makes JPEG files smaller by removing
 // application segments, a comment and data after the end of the image.
 
+#include "core/app/Settings.h"
 #include "core/garbage/RunControl.h"
 
 #include <QString>
@@ -17,15 +18,13 @@ namespace vantorim::garbage {
 // The damage test: false for a damaged file, and for a file that cannot be read.
 bool IsJpegComplete(const QString& path);
 
-enum class JpegTextLanguage { German, English };
-
 // Target folder (or the working directory when it is empty) + "Defekt/" or "Invalid/".
 QString damagedFilesFolder(const QString& targetFolder, const QString& workingDirectory,
-                           JpegTextLanguage language);
+                           app::TLanguage language);
 
 // "Defekt" + running number padded to the digits of `totalFiles` + "_" + name.
 QString damagedFileName(const QString& fileName, int number, qint64 totalFiles,
-                        JpegTextLanguage language);
+                        app::TLanguage language);
 
 // Masks of the recursive collection of JPEG files.
 inline const QString kJpegMasks = QStringLiteral("*.jpg;*.jpeg");
@@ -39,7 +38,7 @@ struct JpegTestOptions {
   QString targetFolder;      // empty: the working directory
   QString workingDirectory;  // holds the undo record
   QString protocolFile = QStringLiteral("Protokoll.txt");
-  JpegTextLanguage language = JpegTextLanguage::German;
+  app::TLanguage language = app::lgGerman;
 };
 
 struct JpegTestResult {

@@ -12,7 +12,6 @@ namespace vantorim::garbage {
 
 enum class RunStage {
   GatherFiles,    // walking the roots for files
-  ReadSizes,      // sizes of the found files
   CompareFiles,   // content comparison of equal-size files
   GatherFolders,  // walking the roots for folders
   TestFolders,    // recursive size of each folder

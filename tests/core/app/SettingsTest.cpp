@@ -206,3 +206,13 @@ TEST(DllList, ReadsAnyLineEndAndWindows1252) {
   EXPECT_TRUE(readDllList(empty.path(), &ok).isEmpty());
   EXPECT_FALSE(ok);
 }
+
+TEST(SettingsStore, NormalizedTextIsStable) {
+  const QByteArray text = storeText("\"Blob\"=hex:01,\\\r\n\"Sprache\"=dword:00000001\r\n");
+  const auto once = SettingsStore::normalizedText(text);
+  ASSERT_TRUE(once.has_value());
+  EXPECT_TRUE(once->contains("\"Sprache\"=dword:00000001"));
+  EXPECT_EQ(SettingsStore::normalizedText(*once), once);
+  EXPECT_FALSE(SettingsStore::normalizedText("REGEDIT?").has_value());
+  EXPECT_FALSE(SettingsStore::normalizedText(storeText("\"x\"=\"unterminated\r\n")).has_value());
+}

@@ -1,5 +1,6 @@
 #include "core/common/FileHelpers.h"
 #include "core/common/TextFile.h"
+#include "core/platform/Attributes.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <sys/stat.h>
 
 using namespace vantorim::common;
+using vantorim::platform::AttrSystem;
+using vantorim::platform::setAttribute;
 using vantorim::test::TempDir;
 
 TEST(UniqueFileName, CountsUpPastTakenNames) {
@@ -100,6 +103,14 @@ TEST(FindFilesRecursive, MaskSkipsDotHiddenFoldersAndSystemFiles) {
   dir.mkdir("r/dir.ord");  // folders are never listed
   ASSERT_EQ(::mkfifo(QFile::encodeName(r + "/pipe.ord").constData(), 0600), 0);
   QFile::link(r + "/sub", r + "/loop");
+  // System folders are not visited, system files not listed.
+  dir.write("r/sys/no.ord", "");
+  dir.write("r/system.ord", "");
+  const bool xattrs = setAttribute(r + "/sys", AttrSystem, true).ok && setAttribute(r + "/system.ord", AttrSystem, true).ok;
+  if (!xattrs) {
+    QFile::remove(r + "/system.ord");
+    QDir(r + "/sys").removeRecursively();
+  }
   QStringList found;
   int pumps = 0;
   FindFilesRecursive(r + "/*.ord", found, [&] { ++pumps; });
@@ -118,6 +129,8 @@ TEST(ListFoldersRecursive, DepthFirstFolderBeforeItsSubFolders) {
   dir.mkdir("r/secret");
   dir.write("r/.hidden", "secret\n");
   QFile::link(r + "/a", r + "/link");
+  dir.mkdir("r/sys/deep");
+  if (!setAttribute(r + "/sys", AttrSystem, true).ok) QDir(r + "/sys").removeRecursively();
   QStringList list;
   ListFoldersRecursive(r + "/", list);
   EXPECT_EQ(list, (QStringList{r + "/", r + "/a/", r + "/a/a1/"}));

@@ -114,12 +114,12 @@ TEST(JpegTester, DamageTestAgreesOnRealFiles) {
 }
 
 TEST(JpegTester, DamagedFolderAndNames) {
-  EXPECT_EQ(damagedFilesFolder("", "/w/", JpegTextLanguage::German), "/w/Defekt/");
-  EXPECT_EQ(damagedFilesFolder("/t", "/w/", JpegTextLanguage::English), "/t/Invalid/");
-  EXPECT_EQ(damagedFileName("a.jpg", 1, 120, JpegTextLanguage::German), "Defekt001_a.jpg");
-  EXPECT_EQ(damagedFileName("a.jpg", 12, 120, JpegTextLanguage::German), "Defekt012_a.jpg");
-  EXPECT_EQ(damagedFileName("a.jpg", 3, 9, JpegTextLanguage::English), "Invalid3_a.jpg");
-  EXPECT_EQ(damagedFileName("a.jpg", 3, 10, JpegTextLanguage::German), "Defekt03_a.jpg");
+  EXPECT_EQ(damagedFilesFolder("", "/w/", vantorim::app::lgGerman), "/w/Defekt/");
+  EXPECT_EQ(damagedFilesFolder("/t", "/w/", vantorim::app::lgEnglish), "/t/Invalid/");
+  EXPECT_EQ(damagedFileName("a.jpg", 1, 120, vantorim::app::lgGerman), "Defekt001_a.jpg");
+  EXPECT_EQ(damagedFileName("a.jpg", 12, 120, vantorim::app::lgGerman), "Defekt012_a.jpg");
+  EXPECT_EQ(damagedFileName("a.jpg", 3, 9, vantorim::app::lgEnglish), "Invalid3_a.jpg");
+  EXPECT_EQ(damagedFileName("a.jpg", 3, 10, vantorim::app::lgGerman), "Defekt03_a.jpg");
 }
 
 namespace {
@@ -170,7 +170,7 @@ TEST(JpegTester, CopyModeWritesEmptyRecord) {
   p.dir.write("work/Protokoll.txt", "old\r\nlines\r\n");
   JpegTestOptions o = p.options(JpegTestOptions::Mode::Copy);
   o.targetFolder = p.dir.mkdir("target");
-  o.language = JpegTextLanguage::English;
+  o.language = vantorim::app::lgEnglish;
   const JpegTestResult r = TestJpegFiles(collectJpegFiles({p.dir.path("pics")}), o);
   EXPECT_FALSE(r.undoPossible);
   EXPECT_TRUE(QFileInfo::exists(p.bad1));

@@ -9,6 +9,7 @@
 //   QCOMPARE(dialogs.asked[0].type, vantorim::common::mtConfirmation);
 
 #include "gui/common/DialogService.h"
+#include "gui/common/LangDialogs.h"
 
 #include <QList>
 #include <QString>
@@ -27,7 +28,7 @@ public:
     common::TMsgDlgType type = common::mtCustom;  // message only
     QString text;                                 // message text, or the prompt
     common::TMsgDlgButtons buttons;               // message only
-    QString title;                                // caption (input, folder picker)
+    QString title;  // the box title for messages, the caption for input and folder picker
     app::TLanguage language = app::lgGerman;
     QString value;  // input value or start folder as passed in
   };
@@ -59,7 +60,7 @@ public:
 
   int messageDlg(const QString& text, common::TMsgDlgType type, common::TMsgDlgButtons buttons,
                  app::TLanguage language, int, int, int, const QString&) override {
-    asked.push_back({Kind::Message, type, text, buttons, {}, language, {}});
+    asked.push_back({Kind::Message, type, text, buttons, common::dialogTitle(type, language), language, {}});
     Answer a;
     if (!next(Kind::Message, a)) return common::mrCancel;
     return a.result;

@@ -1,4 +1,4 @@
-#include "core/platform/BlockReader.h"
+#include "core/platform/PositionedReader.h"
 
 #include "core/platform/FileOps.h"
 

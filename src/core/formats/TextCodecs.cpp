@@ -1,0 +1,91 @@
+#include "core/formats/TextCodecs.h"
+
+#include <QStringDecoder>
+
+namespace vantorim::formats {
+
+namespace {
+
+// 0x80..0x9F of Windows-1252; 0 marks the five unassigned codes (kept as C1).
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+constexpr char16_t kMacRomanHigh[128] = {
+    0x00C4, 0x00C5, 0x00C7, 0x00C9, 0x00D1, 0x00D6, 0x00DC, 0x00E1, 0x00E0, 0x00E2, 0x00E4,
+    0x00E3, 0x00E5, 0x00E7, 0x00E9, 0x00E8, 0x00EA, 0x00EB, 0x00ED, 0x00EC, 0x00EE, 0x00EF,
+    0x00F1, 0x00F3, 0x00F2, 0x00F4, 0x00F6, 0x00F5, 0x00FA, 0x00F9, 0x00FB, 0x00FC, 0x2020,
+    0x00B0, 0x00A2, 0x00A3, 0x00A7, 0x2022, 0x00B6, 0x00DF, 0x00AE, 0x00A9, 0x2122, 0x00B4,
+    0x00A8, 0x2260, 0x00C6, 0x00D8, 0x221E, 0x00B1, 0x2264, 0x2265, 0x00A5, 0x00B5, 0x2202,
+    0x2211, 0x220F, 0x03C0, 0x222B, 0x00AA, 0x00BA, 0x03A9, 0x00E6, 0x00F8, 0x00BF, 0x00A1,
+    0x00AC, 0x221A, 0x0192, 0x2248, 0x2206, 0x00AB, 0x00BB, 0x2026, 0x00A0, 0x00C0, 0x00C3,
+    0x00D5, 0x0152, 0x0153, 0x2013, 0x2014, 0x201C, 0x201D, 0x2018, 0x2019, 0x00F7, 0x25CA,
+    0x00FF, 0x0178, 0x2044, 0x20AC, 0x2039, 0x203A, 0xFB01, 0xFB02, 0x2021, 0x00B7, 0x201A,
+    0x201E, 0x2030, 0x00C2, 0x00CA, 0x00C1, 0x00CB, 0x00C8, 0x00CD, 0x00CE, 0x00CF, 0x00CC,
+    0x00D3, 0x00D4, 0xF8FF, 0x00D2, 0x00DA, 0x00DB, 0x00D9, 0x0131, 0x02C6, 0x02DC, 0x00AF,
+    0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7};
+
+}  // namespace
+
+QString decodeCp1252(const QByteArray& bytes) {
+  QString s;
+  s.reserve(bytes.size());
+  for (char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x80 && b <= 0x9F && kCp1252High[b - 0x80] != 0)
+      s.append(QChar(kCp1252High[b - 0x80]));
+    else
+      s.append(QChar(char16_t(b)));
+  }
+  return s;
+}
+
+QByteArray encodeCp1252(const QString& text) {
+  QByteArray out;
+  out.reserve(text.size());
+  for (QChar ch : text) {
+    const char16_t u = ch.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+      out.append(char(u));
+      continue;
+    }
+    char b = '?';
+    for (int i = 0; i < 32; ++i)
+      if (kCp1252High[i] == u && u != 0) b = char(0x80 + i);
+    if (u >= 0x80 && u <= 0x9F) {
+      bool unassigned = kCp1252High[u - 0x80] == 0;
+      if (unassigned) b = char(u);
+    }
+    out.append(b);
+  }
+  return out;
+}
+
+QString decodeMacRoman(const QByteArray& bytes) {
+  QString s;
+  s.reserve(bytes.size());
+  for (char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    s.append(QChar(b < 0x80 ? char16_t(b) : kMacRomanHigh[b - 0x80]));
+  }
+  return s;
+}
+
+QString decodeUtf16BE(const QByteArray& bytes) {
+  QString s;
+  s.reserve(bytes.size() / 2);
+  for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+    s.append(QChar(char16_t((static_cast<unsigned char>(bytes[i]) << 8) |
+                            static_cast<unsigned char>(bytes[i + 1]))));
+  return s;
+}
+
+QString decodeUtf8OrCp1252(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString s = utf8(bytes);
+  if (!utf8.hasError()) return s;
+  return decodeCp1252(bytes);
+}
+
+}  // namespace vantorim::formats
