@@ -2,9 +2,9 @@
 
 #include "gui/rename/FileRename.h"
 #include "gui/rename/FilenamePreview.h"
-#include "gui/rename/RenameExplorerLink.h"
 #include "gui/common/GuiHelpers.h"
 #include "gui/common/UpDownLong.h"
+#include "support/FakeExplorer.h"
 #include "support/GuiTestMain.h"
 #include "support/ScriptedDialogService.h"
 
@@ -29,17 +29,8 @@ using namespace vantorim::rename;
 
 namespace {
 
-class FakeList : public RenameExplorerLink {
-public:
-  QList<MarkedItem> marked;
-  QString folder;
-  int updates = 0, rebuilds = 0;
-  QList<MarkedItem> markedItems() const override { return marked; }
-  QString currentFolder() const override { return folder; }
-  void beginUpdate() override { ++updates; }
-  void endUpdate() override { --updates; }
-  void rebuild() override { ++rebuilds; }
-};
+// Marked items are files unless `folder` is set.
+gui::MarkedItem item(const QString& path, bool folder = false) { return {path, !folder}; }
 
 QByteArray readAll(const QString& path) {
   QFile f(path);
@@ -131,11 +122,11 @@ private slots:
   void nothingMarkedWithoutPreviewTellsTheUser() {
     test::ScriptedDialogService dialogs;
     dialogs.answerMessage(common::mrOk);
-    FakeList list;
+    gui::test::FakeExplorer list;
     TFileRename panel;
     panel.setLanguage(app::lgEnglish);
     panel.setExplorer(&list);
-    list.marked = {{"/x/folder", true}};
+    list.marked = {item("/x/folder", true)};
     panel.RenameFiles();
     QCOMPARE(dialogs.asked.size(), 1);
     QCOMPARE(dialogs.asked[0].text, QString("No file marked yet !"));
@@ -144,12 +135,12 @@ private slots:
 
   void nothingMarkedWithPreviewClearsIt() {
     test::ScriptedDialogService dialogs;
-    FakeList list;
+    gui::test::FakeExplorer list;
     TFilenamePreview preview;
     TFileRename panel;
     panel.setExplorer(&list);
     panel.setFilenamePreview(&preview);
-    list.marked = {{"/x/a.txt", false}};
+    list.marked = {item("/x/a.txt")};
     panel.SetPreviewActive(true);
     panel.RefreshPreview();
     QCOMPARE(preview.grid()->rowCount(), 1);
@@ -188,8 +179,8 @@ private slots:
     QTemporaryDir dir;
     const QString a = touch(dir.filePath("a.txt"), "A"), b = touch(dir.filePath("b.txt"), "B");
     test::ScriptedDialogService dialogs;
-    FakeList list;
-    list.marked = {{a, false}, {b, false}};
+    gui::test::FakeExplorer list;
+    list.marked = {item(a), item(b)};
     TFileRename panel;
     panel.setExplorer(&list);
     panel.setWorkingDirectory(dir.filePath("work"));
@@ -213,8 +204,9 @@ private slots:
     QVERIFY(QFileInfo::exists(dir.filePath("Bild1.txt")));
     QCOMPARE(renamed.size(), 1);
     QCOMPARE(renamed[0][0].toBool(), true);
-    QCOMPARE(list.updates, 0);
-    QCOMPARE(list.rebuilds, 1);
+    QCOMPARE(list.beginUpdateCalls, 1);
+    QCOMPARE(list.endUpdateCalls, 1);
+    QCOMPARE(list.rebuildCalls, 1);  // once, at the end
     QCOMPARE(panel.lastNumber(), 1);
 
     panel.UndoRename();
@@ -231,8 +223,8 @@ private slots:
     test::ScriptedDialogService dialogs;
     dialogs.answerMessage(common::mrYes);
     dialogs.answerMessage(common::mrOk);
-    FakeList list;
-    list.marked = {{a, false}};
+    gui::test::FakeExplorer list;
+    list.marked = {item(a)};
     TFileRename panel;
     panel.setLanguage(app::lgEnglish);
     panel.setExplorer(&list);
@@ -310,9 +302,9 @@ private slots:
     const QString shot = qEnvironmentVariable("VANTORIM_SHOT");
     if (shot.isEmpty()) QSKIP("VANTORIM_SHOT not set");
     QTemporaryDir dir;
-    FakeList list;
+    gui::test::FakeExplorer list;
     for (const char* n : {"IMG_0815.JPG", "IMG_0816.JPG", "Strand 2.jpg", "Urlaubsbild.jpeg"})
-      list.marked.append({touch(dir.filePath(n)), false});
+      list.marked.append(item(touch(dir.filePath(n))));
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     auto* preview = new TFilenamePreview(&window);

@@ -5,7 +5,7 @@
 #include "gui/common/GuiHelpers.h"
 #include "gui/common/UpDownLong.h"
 #include "gui/rename/FilenamePreview.h"
-#include "gui/rename/RenameExplorerLink.h"
+#include "gui/app/ExplorerInterface.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -60,6 +60,12 @@ private:
 };
 
 QButtonGroup* buttonsOf(const QGroupBox* group) { return group->findChild<QButtonGroup*>(); }
+
+QList<MarkedItem> marksOf(const gui::ExplorerInterface& list) {
+  QList<MarkedItem> out;
+  for (const gui::MarkedItem& m : list.markedItems()) out.append({m.path, !m.isFile});
+  return out;
+}
 
 }  // namespace
 
@@ -717,6 +723,27 @@ void TFileRename::SetID3TagsActive(bool value) {
   emit OnID3TagsClick(value);
 }
 
+bool TFileRename::RecursiveSearch() const { return c.recursive->isChecked(); }
+
+void TFileRename::setEvents(gui::PanelEvents* events) {
+  if (!events) return;
+  connect(this, &TFileRename::OnRename, this, [this, events](bool u) { events->OnRename(this, u); });
+  connect(this, &TFileRename::OnSort, this, [this, events](bool u) { events->OnSort(this, u); });
+  connect(this, &TFileRename::OnUndo, this, [this, events] { events->OnUndo(this); });
+  connect(this, &TFileRename::OnPreviewClick, this, [this, events](bool a) { events->OnPreviewClick(this, a); });
+  connect(this, &TFileRename::OnID3TagsClick, this, [this, events](bool a) { events->OnID3TagsClick(this, a); });
+  connect(this, &TFileRename::OnUseFileListClick, this,
+          [this, events](bool a) { events->OnUseFileListClick(this, a); });
+  connect(this, &TFileRename::OnPageControlChange, this,
+          [this, events](const QString& f) { events->OnPageControlChange(this, f); });
+}
+
+void TFileRename::linkPanel(gui::PanelId id, gui::ToolPanel* panel) {
+  // The file list and the MP3 tag panel are linked once those panels exist.
+  if (id == gui::PanelId::FilenamePreview01 && panel)
+    setFilenamePreview(dynamic_cast<TFilenamePreview*>(panel->widget()));
+}
+
 void TFileRename::chooseTargetDirectory() {
   common::SelectFolderForEdit(c.targetDir, language());
   RefreshPreview();
@@ -790,7 +817,7 @@ bool TFileRename::buildNames(NameLists& lists, bool& cleared) {
     req.pump = [] { QCoreApplication::processEvents(); };
     QApplication::setOverrideCursor(Qt::WaitCursor);
   } else {
-    if (m_explorer) req.marked = m_explorer->markedItems();
+    if (m_explorer) req.marked = marksOf(*m_explorer);
     req.previewActive = m_previewActive;
   }
   GatherResult g = gatherFiles(req);
@@ -862,15 +889,14 @@ void TFileRename::RenameFiles() {
     if (done % 256 == 0) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   };
   const RunResult r = runRename(req);
-  m_explorer->endUpdate();
+  m_explorer->endUpdate();  // the outermost end rebuilds the list once
   if (!r.logWritten) {
     QApplication::restoreOverrideCursor();
     inform(Message::LogNotWritten, logPath());
     QApplication::setOverrideCursor(Qt::WaitCursor);
   }
-  emit OnRename(r.undoPossible);
-  m_explorer->rebuild();
   QApplication::restoreOverrideCursor();
+  emit OnRename(r.undoPossible);
 }
 
 void TFileRename::UndoRename() {

@@ -5,6 +5,7 @@
 #include "core/app/Settings.h"
 #include "core/rename/GeneralRules.h"
 #include "core/rename/RenameMessages.h"
+#include "gui/app/ToolPanel.h"
 #include "gui/common/LangText.h"
 
 #include <QPointer>
@@ -34,7 +35,6 @@ class TUpDownLong;
 
 namespace vantorim::rename {
 
-class RenameExplorerLink;
 class TFilenamePreview;
 
 enum TRenameLayer { rlGeneral = 0x1, rlFunctions = 0x2, rlTTF = 0x4, rlMP3 = 0x8 };
@@ -47,25 +47,34 @@ enum OptionPage {
   pgNamenkuerzen, pgDateiendung, pgDatumZeit01, pgDatumZeit02, pgExtern, kOptionPageCount
 };
 
-class TFileRename : public QWidget, public common::LanguageAware {
+class TFileRename : public QWidget, public common::LanguageAware, public gui::ToolPanel {
   Q_OBJECT
 public:
   explicit TFileRename(QWidget* parent = nullptr);
   ~TFileRename() override;
 
+  // The main window's view of the panel
+  QWidget* widget() override { return this; }
+  void setEvents(gui::PanelEvents* events) override;
+  void linkPanel(gui::PanelId id, gui::ToolPanel* panel) override;
+
   // Properties
-  using common::LanguageAware::setLanguage;
+  void setLanguage(app::TLanguage value) override { common::LanguageAware::setLanguage(value); }
   const QString& WorkingDirectory() const { return m_workingDirectory; }
-  void setWorkingDirectory(const QString& value);
+  void setWorkingDirectory(const QString& value) override;
   const QString& ProtocolFile() const { return m_protocolFile; }
-  void setProtocolFile(const QString& value) { m_protocolFile = value; }
+  void setProtocolFile(const QString& value) override { m_protocolFile = value; }
   QString logPath() const { return m_workingDirectory + m_protocolFile; }
   int StartConst() const { return m_startConst; }
-  void setStartConst(int value) { m_startConst = value; }
+  void setStartConst(int value) override { m_startConst = value; }
   DateFormat dateFormat() const { return m_dateFormat; }
   void setDateFormat(DateFormat value) { m_dateFormat = value; }
+  void setDateFormat(app::TDateFormat value) override {
+    m_dateFormat = value == app::dfMMDDYYYY ? DateFormat::MMDDYYYY : DateFormat::DDMMYYYY;
+  }
   const QString& FileExtFilter() const { return m_fileExtFilter; }
-  void setFileExtFilter(const QString& value);
+  void setFileExtFilter(const QString& value) override;
+  QString fileExtFilter() const override { return m_fileExtFilter; }
   const QStringList& filePatterns() const { return m_patterns; }
   void setAdditionalFileExt(const QStringList& value);
   void setDllList(const QStringList& value);
@@ -73,19 +82,24 @@ public:
   void setLogicalSorting(bool value);
   TSetRenameLayers RenameLayers() const { return m_layers; }
   void setRenameLayers(TSetRenameLayers value);
-  void setExplorer(RenameExplorerLink* link) { m_explorer = link; }
+  void setExplorer(gui::ExplorerInterface* list) override { m_explorer = list; }
   // The ordered file list (its entries, full paths); empty function: none attached.
   void setFileList(std::function<QStringList()> entries) { m_fileList = std::move(entries); }
   void setFilenamePreview(TFilenamePreview* preview) { m_preview = preview; }
 
   // Operations
-  void RenameFiles();
-  void UndoRename();
-  void RefreshPreview();
-  void SetPreviewActive(bool value);
-  void SetUseFileList(bool value);
-  void SetID3TagsActive(bool value);
-  void SetSelectedFile(const QString& path) { m_selectedFile = path; }
+  void RenameFiles() override;
+  void UndoRename() override;
+  void RefreshPreview() override;
+  void SetPreviewActive(bool value) override;
+  bool PreviewActive() const override { return m_previewActive; }
+  void SetUseFileList(bool value) override;
+  bool UseFileList() const override { return m_useFileList; }
+  void SetID3TagsActive(bool value) override;
+  bool ID3TagsActive() const override { return m_id3Active; }
+  void SetSelectedFile(const QString& path) override { m_selectedFile = path; }
+  int LayerPageIndex() const override { return m_layer; }
+  bool RecursiveSearch() const override;
   const QString& selectedFile() const { return m_selectedFile; }
 
   // State for the main window and tests
@@ -206,7 +220,7 @@ private:
   QWidget* m_panelDatum2 = nullptr;
   common::TBalloonHint* m_balloon = nullptr;
   QPointer<TFilenamePreview> m_preview;
-  RenameExplorerLink* m_explorer = nullptr;
+  gui::ExplorerInterface* m_explorer = nullptr;
   std::function<QStringList()> m_fileList;
 
   QString m_workingDirectory = QStringLiteral("/tmp/");

@@ -52,6 +52,10 @@ TFilenamePreview::TFilenamePreview(QWidget* parent)
   applyLanguage();
 }
 
+void TFilenamePreview::setEvents(gui::PanelEvents* events) {
+  if (events) connect(this, &TFilenamePreview::OnBackBtnClick, this, [this, events] { events->OnBackBtnClick(this); });
+}
+
 void TFilenamePreview::applyLanguage() {
   m_title->setText(text(kContext, "Preview"));
   m_grid->setHorizontalHeaderLabels({text(kContext, "Old Filename"), text(kContext, "New Filename")});

@@ -2,6 +2,7 @@
 // TFilenamePreview: old and new file names side by side, before anything is renamed.
 
 #include "core/app/Settings.h"
+#include "gui/app/ToolPanel.h"
 #include "gui/common/LangText.h"
 
 #include <QStringList>
@@ -14,10 +15,14 @@ class QToolButton;
 
 namespace vantorim::rename {
 
-class TFilenamePreview : public QWidget, public common::LanguageAware {
+class TFilenamePreview : public QWidget, public common::LanguageAware, public gui::ToolPanel {
   Q_OBJECT
 public:
   explicit TFilenamePreview(QWidget* parent = nullptr);
+
+  QWidget* widget() override { return this; }
+  void setEvents(gui::PanelEvents* events) override;
+  void setLanguage(app::TLanguage value) override { common::LanguageAware::setLanguage(value); }
 
   const QStringList& FileNamesOld() const { return m_old; }
   const QStringList& FileNamesNew() const { return m_new; }
