@@ -28,6 +28,10 @@ enum class Message {
 // fills the %1 of RenameFailed, InvalidInteger and LogNotWritten.
 QString messageText(Message message, const QString& arg = {});
 
+// The English source text of the message (context "vantorim::rename"), with
+// %1 where messageText() puts its argument.
+const char* messageSourceText(Message message);
+
 // Whether the message ends the operation (all but NoSearchText and None).
 bool isAbort(Message message);
 

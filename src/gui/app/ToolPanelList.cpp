@@ -3,11 +3,14 @@
 // with the panel's header included above.
 
 #include "gui/app/ToolPanel.h"
+#include "gui/rename/FileRename.h"
+#include "gui/rename/FilenamePreview.h"
 
 namespace vantorim::gui {
 
 void registerToolPanels(ToolPanelRegistry& registry) {
-  (void)registry;
+  registry.add(PanelId::FileRename01, [](QWidget* p) { return new rename::TFileRename(p); });
+  registry.add(PanelId::FilenamePreview01, [](QWidget* p) { return new rename::TFilenamePreview(p); });
 }
 
 }  // namespace vantorim::gui
