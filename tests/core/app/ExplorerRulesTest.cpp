@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QSet>
 
 using namespace vantorim::app;
