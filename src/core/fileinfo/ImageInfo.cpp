@@ -14,7 +14,6 @@ namespace {
 constexpr int kBytesPerFormat[13] = {0, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
 constexpr int kMaxDepth = 8;        // sub-directories nested deeper are not followed
 constexpr int kMaxValues = 8;       // value texts show at most this many values
-constexpr qint64 kTiffBlock = 256000;
 
 int bytesPerValue(int format) { return format >= 1 && format <= 12 ? kBytesPerFormat[format] : 0; }
 
@@ -178,7 +177,7 @@ QString TImageInfo::readExifSection(const QByteArray& payload) {
 
 QString TImageInfo::readTiffBlock(const QByteArray& block) {
   tiffFile = true;
-  m_data = block.left(kTiffBlock + 8);
+  m_data = block;
   if (m_data.startsWith("II")) m_motorola = false;
   else if (m_data.startsWith("MM")) m_motorola = true;
   else return "Invalid Exif alignment marker";

@@ -67,8 +67,16 @@ bool TImgData::readJpeg(QIODevice& dev) {
     switch (marker) {
       case 0xE0: m_headerIndex = index; break;
       case 0xE1:
-        if (index < 5 && m_exifIndex < 0) m_exifIndex = index;
-        else keep = false;  // a later APP1 (XMP and the like) is dropped
+        if (index < 5 && m_exifIndex < 0) {
+          m_exifIndex = index;
+        } else if (index < 5 && !m_info && m_error == "Incorrect Exif header" &&
+                   payload.startsWith("Exif")) {
+          // An XMP block came first; the EXIF block after it is the one to read.
+          m_exifIndex = index;
+          m_error = kNotExifText;
+        } else {
+          keep = false;  // a later APP1 (XMP and the like) is dropped
+        }
         break;
       case 0xED:
         if (m_iptcIndex < 0) m_iptcIndex = index;
@@ -103,8 +111,18 @@ void TImgData::interpretExif(const tSection& s) {
 bool TImgData::readTiff(QIODevice& dev) {
   m_tiff = true;
   m_error = kNotExifText;
-  const QByteArray block = dev.read(256000 + 8);
+  // The first block of the file; extended when the header points at a directory past it
+  // (files written with the directory at their end), up to a bound.
+  constexpr qint64 kBlock = 256000 + 8, kMaxBlock = 32 * 1024 * 1024;
+  QByteArray block = dev.read(kBlock);
   if (!block.startsWith("II") && !block.startsWith("MM")) return false;
+  if (block.size() >= 8) {
+    const bool mm = block.startsWith("MM");
+    const auto* p = reinterpret_cast<const uchar*>(block.constData()) + 4;
+    const qint64 first = mm ? qint64(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3]
+                            : qint64(p[3]) << 24 | p[2] << 16 | p[1] << 8 | p[0];
+    if (first + 2 > block.size() && first < kMaxBlock) block += dev.read(first + 65536 - block.size());
+  }
   auto info = std::make_unique<TImageInfo>(m_options);
   const QString error = info->readTiffBlock(block);
   m_info = std::move(info);

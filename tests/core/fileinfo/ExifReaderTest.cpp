@@ -301,3 +301,14 @@ TEST(ExifReader, TiffFile) {
   EXPECT_EQ(img.exifInfo()->cameraMake, "NIKON");
   EXPECT_FALSE(img.readFile(dir.write("b.tif", "PK\3\4")));
 }
+
+TEST(ExifReader, ExifBlockAfterAnXmpBlockIsRead) {
+  const QByteArray xmp = segment(0xE1, "http://ns.adobe.com/xap/1.0/\0<x/>");
+  auto r = readJpegBytes(jpeg(xmp + exifSegment(basicTiff()) + frameAndScan()));
+  ASSERT_TRUE(r->ok);
+  EXPECT_EQ(r->img.errorText(), "<none>");
+  ASSERT_TRUE(r->img.exifInfo());
+  EXPECT_EQ(r->img.exifInfo()->cameraMake, "Canon");
+  auto only = readJpegBytes(jpeg(xmp + segment(0xFE, "c") + frameAndScan()));
+  EXPECT_EQ(only->img.errorText(), "Incorrect Exif header");
+}
