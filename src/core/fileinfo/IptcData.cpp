@@ -252,15 +252,70 @@ QByteArray TIPTCdata::buildBlock() const {
   return block;
 }
 
+
+namespace {
+
+// One image resource of a Photoshop 3.0 block: its whole bytes (signature to padded data).
+struct Resource {
+  int id;
+  QByteArray bytes;
+};
+
+// The resources of a Photoshop 3.0 block (after its 14-byte identifier); false when damaged.
+bool splitResources(const QByteArray& block, std::vector<Resource>& out) {
+  qint64 pos = 14;
+  const qint64 size = block.size();
+  const auto* d = reinterpret_cast<const uchar*>(block.constData());
+  while (pos < size) {
+    if (pos + 7 > size || block.mid(pos, 4) != "8BIM") return false;
+    const int id = d[pos + 4] << 8 | d[pos + 5];
+    qint64 p = pos + 6;
+    const int nameLen = d[p];
+    p += 1 + nameLen;
+    if ((1 + nameLen) % 2) ++p;  // the name is padded to an even length
+    if (p + 4 > size) return false;
+    const qint64 len = qint64(d[p]) << 24 | d[p + 1] << 16 | d[p + 2] << 8 | d[p + 3];
+    p += 4 + len + (len % 2);
+    if (p > size + 1) return false;
+    p = std::min(p, size);
+    out.push_back({id, block.mid(pos, p - pos)});
+    pos = p;
+  }
+  return true;
+}
+
+// The new block's IPTC resource put into the picture's old Photoshop block in place of
+// the old one, so its other resources (resolution, thumbnail, paths...) stay.
+QByteArray mergeIntoOldBlock(const QByteArray& oldBlock, const QByteArray& newBlock) {
+  std::vector<Resource> oldRes, newRes;
+  if (!splitResources(oldBlock, oldRes) || !splitResources(newBlock, newRes)) return newBlock;
+  QByteArray iptc;
+  for (const auto& r : newRes)
+    if (r.id == 0x0404) iptc = r.bytes;
+  QByteArray out = newBlock.left(14);
+  bool placed = false;
+  for (const auto& r : oldRes) {
+    if (r.id == 0x0404) {
+      if (!placed) out += iptc;
+      placed = true;
+    } else {
+      out += r.bytes;
+    }
+  }
+  if (!placed) out += iptc;
+  return out;
+}
+
+}  // namespace
+
 platform::OpResult TIPTCdata::writeCopy(const QString& target, const QString& source,
                                         bool replaceExisting) const {
   return writeJpegWithIptc(source, target, buildBlock(), replaceExisting);
 }
 
 platform::OpResult writeJpegWithIptc(const QString& source, const QString& target,
-                                     const QByteArray& iptcBlock, bool replaceExisting) {
+                                     const QByteArray& newBlock, bool replaceExisting) {
   using platform::OpResult;
-  if (iptcBlock.size() + 2 > 0xFFFF) return OpResult::failure("The IPTC data are too long for one section.");
   if (!replaceExisting && QFileInfo::exists(target))
     return OpResult::failure("A file with this name already exists: " + target);
   QFile in(source);
@@ -296,13 +351,15 @@ platform::OpResult writeJpegWithIptc(const QString& source, const QString& targe
     head.push_back({marker, m + len + payload});
   }
 
-  QByteArray section("\xFF\xED", 2);
-  section.append(char((iptcBlock.size() + 2) >> 8 & 0xFF)).append(char((iptcBlock.size() + 2) & 0xFF));
-  section.append(iptcBlock);
   int replace = -1, insertAt = 0;
   for (int i = 0; i < int(head.size()); ++i) {
     if (head[i].marker == 0xED && replace < 0 && head[i].bytes.indexOf("Photoshop 3.0") == 4) replace = i;
   }
+  const QByteArray iptcBlock = replace < 0 ? newBlock : mergeIntoOldBlock(head[replace].bytes.mid(4), newBlock);
+  if (iptcBlock.size() + 2 > 0xFFFF) return OpResult::failure("The IPTC data are too long for one section.");
+  QByteArray section("\xFF\xED", 2);
+  section.append(char((iptcBlock.size() + 2) >> 8 & 0xFF)).append(char((iptcBlock.size() + 2) & 0xFF));
+  section.append(iptcBlock);
   if (replace < 0) {
     while (insertAt < int(head.size()) && head[insertAt].marker >= 0xE0 && head[insertAt].marker <= 0xEF)
       ++insertAt;

@@ -58,7 +58,8 @@ private:
 };
 
 // Copies the JPEG file `source` to `target`, keeping every byte except the first IPTC
-// (Photoshop 3.0 APP13) section, which becomes `iptcBlock`, or is added after the
+// (Photoshop 3.0 APP13) section, whose IPTC resource is replaced by the one of `iptcBlock`
+// (its other resources stay); without such a section `iptcBlock` is added after the
 // application segments at the start. Written to a temporary name and renamed into place;
 // an existing target is only replaced when `replaceExisting` is set.
 platform::OpResult writeJpegWithIptc(const QString& source, const QString& target,

@@ -169,3 +169,45 @@ TEST(ExifCorpus, AgreesWithExiftool) {
   }
   EXPECT_GT(compared, 400);
 }
+
+namespace {
+
+// Offset of the start-of-scan marker, found by walking the segments.
+qsizetype scanOffset(const QByteArray& jpeg) {
+  qsizetype pos = 2;
+  while (pos + 4 <= jpeg.size() && uchar(jpeg[pos]) == 0xFF) {
+    if (uchar(jpeg[pos + 1]) == 0xDA) return pos;
+    pos += 2 + (uchar(jpeg[pos + 2]) << 8 | uchar(jpeg[pos + 3]));
+  }
+  return -1;
+}
+
+}  // namespace
+
+TEST(ExifCorpus, CopyWithEditedIptcKeepsPictureAndExif) {
+  VANTORIM_SKIP_WITHOUT_CORPUS("exif-samples");
+  vantorim::test::TempDir dir;
+  for (const char* name : {"jpg/xmp/BlueSquare.jpg", "jpg/Canon_40D.jpg", "jpg/exif-org/nikon-e950.jpg"}) {
+    SCOPED_TRACE(name);
+    const QString src = samplesDir() + "/" + name;
+    TImgData img;
+    img.readFile(src);
+    TIPTCdata* iptc = img.createIptc();
+    iptc->setTag("City", "Bonn");
+    iptc->setTag("Keywords", "added");
+    const QString copy = dir.path(QFileInfo(src).fileName());
+    ASSERT_TRUE(iptc->writeCopy(copy, src));
+    const QByteArray a = vantorim::test::readAll(src), b = vantorim::test::readAll(copy);
+    ASSERT_GT(scanOffset(a), 0);
+    EXPECT_EQ(a.mid(scanOffset(a)), b.mid(scanOffset(b)));  // image data byte for byte
+    TImgData back;
+    ASSERT_TRUE(back.readFile(copy));
+    ASSERT_TRUE(back.iptcData());
+    EXPECT_EQ(back.iptcData()->value("City"), "Bonn");
+    EXPECT_TRUE(back.iptcData()->value("Keywords").endsWith("added"));
+    ASSERT_EQ(back.hasExif(), img.hasExif());
+    if (img.hasExif()) {
+      EXPECT_EQ(back.exifSection()->data, img.exifSection()->data);
+    }
+  }
+}

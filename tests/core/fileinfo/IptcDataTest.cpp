@@ -136,7 +136,10 @@ TEST(IptcData, WritesCopyKeepingEverythingElse) {
   t.main(0x010F, 2, 6, TiffBuilder::ascii("Canon")).exif(0xA002, 3, 1, t.u16(999));
   const QByteArray exif = exifSegment(t.build());
   const QByteArray comment = segment(0xFE, "a comment");
-  const QByteArray oldIptc = segment(0xED, photoshop(dataset(2, 90, "Bonn") + dataset(2, 25, "old")));
+  // The old block: its IPTC resource (17 bytes, padded) and a resolution resource that must stay.
+  const QByteArray resolution("8BIM\x03\xED\0\0\0\0\0\x04" "abcd", 16);
+  const QByteArray oldIptc =
+      segment(0xED, photoshop(dataset(2, 90, "Bonn") + dataset(2, 25, "old")) + QByteArray(1, '\0') + resolution);
   const QByteArray scan = frameAndScan();
   TempDir dir;
   const QString src = dir.write("src.jpg", jpeg(exif + oldIptc + comment + scan));
@@ -153,7 +156,8 @@ TEST(IptcData, WritesCopyKeepingEverythingElse) {
   EXPECT_EQ(vantorim::test::readAll(src), before);
 
   const QByteArray out = vantorim::test::readAll(copy);
-  const QByteArray newIptc = segment(0xED, img.iptcData()->buildBlock());
+  const QByteArray block = img.iptcData()->buildBlock();
+  const QByteArray newIptc = segment(0xED, block.left(block.indexOf("8BIM\x04\x0B")) + resolution);
   EXPECT_EQ(out, jpeg(exif + newIptc + comment + scan));  // only the IPTC section differs
   TImgData back;
   ASSERT_TRUE(back.readFile(copy));
