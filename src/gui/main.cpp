@@ -1,6 +1,7 @@
 // Vantorim Steerhall, the desktop program.
 
 #include "gui/app/Application.h"
+#include "gui/app/StartUp.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,8 +12,9 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName("Belvantic");
   QApplication::setApplicationVersion(VANTORIM_VERSION);
   vantorim::gui::setUpIconTheme();
-  QLabel label("Vantorim Steerhall");
-  label.resize(800, 565);
-  label.show();
-  return QApplication::exec();
+  return vantorim::gui::runProgram([] {
+    auto window = std::make_unique<QLabel>("Vantorim Steerhall");
+    window->resize(800, 565);
+    return std::unique_ptr<QWidget>(std::move(window));
+  });
 }
