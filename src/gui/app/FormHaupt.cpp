@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QSplitter>
+#include <QTimer>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -64,7 +65,11 @@ public:
   }
 
 protected:
-  void resizeEvent(QResizeEvent*) override { relayout(); }
+  // A resize keeps the two panes at half the width each.
+  void resizeEvent(QResizeEvent*) override {
+    if (m_dual) m_leftWidth = (width() - 2) / 2;
+    relayout();
+  }
 
 private:
   void relayout() {
@@ -797,7 +802,8 @@ void TFormHaupt::SetDualPane(bool dual) {
 
 void TFormHaupt::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  SetDualPane(m_dual);
+  // The central widgets get their new sizes after this event; lay out then.
+  QTimer::singleShot(0, this, [this] { SetDualPane(m_dual); });
 }
 
 void TFormHaupt::setViewMode(ViewMode mode) {
