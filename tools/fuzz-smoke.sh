@@ -13,7 +13,7 @@ for target in "$build"/tests/fuzz_*; do
   seeds="$top/tests/data/fuzz/${name#fuzz_}"
   [ -d "$seeds" ] && cp -r "$seeds"/. "$corpus"/
   echo "== $name ($seconds s)"
-  if ! "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=0 \
+  if ! "$target" -seed=1 -artifact_prefix="$build/" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=0 \
       "$corpus" >"$corpus.log" 2>&1; then
     tail -n 60 "$corpus.log"
     status=1

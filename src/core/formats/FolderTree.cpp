@@ -93,9 +93,14 @@ FolderTreeReadResult readFolderTree(const QByteArray& bytes, FolderTree& tree) {
   int lineNo = 0;
   for (const QString& line : common::splitLines(common::decodeText(bytes))) {
     ++lineNo;
+    // A byte-order mark inside the text is no part of the indentation or of a
+    // folder name; written back at the start of the file it would be taken for
+    // the file's own mark.
+    QString text = line;
+    text.remove(QChar(0xFEFF));
     int depth = 0;
-    while (depth < line.size() && (line[depth] == u'\t' || line[depth] == u' ')) ++depth;
-    const QString name = line.mid(depth);
+    while (depth < text.size() && (text[depth] == u'\t' || text[depth] == u' ')) ++depth;
+    const QString name = text.mid(depth);
     if (!last) {
       last = tree.root().addChild(name);
       lastDepth = 0;
