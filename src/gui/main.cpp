@@ -4,10 +4,8 @@
 #include "gui/app/FormHaupt.h"
 #include "gui/app/StartUp.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  vantorim::gui::TApplication app(argc, argv);
   QApplication::setApplicationName("Vantorim Steerhall");
   QApplication::setOrganizationName("Belvantic");
   QApplication::setApplicationVersion(VANTORIM_VERSION);

@@ -195,7 +195,6 @@ private Q_SLOTS:
   }
 
   void statusBarAndMarkAll() {
-    QSKIP("the pane's listing stays at one row under the offscreen test window; being looked into");
     QTemporaryDir dir;
     writeFile(dir.filePath("a.txt"), 1);
     writeFile(dir.filePath("b.txt"), 2);
@@ -230,7 +229,6 @@ private Q_SLOTS:
   }
 
   void filterComboEnterAddsWithoutFiltering() {
-    QSKIP("the pane's listing stays at one row under the offscreen test window; being looked into");
     QTemporaryDir dir;
     writeFile(dir.filePath("a.txt"), 1);
     writeFile(dir.filePath("b.png"), 1);

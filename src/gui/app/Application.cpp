@@ -5,10 +5,23 @@
 #include <QIcon>
 #include <QTranslator>
 
+#include <cstdio>
+#include <exception>
 #include <memory>
 #include <vector>
 
 namespace vantorim::gui {
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "vantorim: event handler failed: %s\n", e.what());
+  } catch (...) {
+    std::fprintf(stderr, "vantorim: event handler failed\n");
+  }
+  return false;
+}
 
 void setUpIconTheme() {
   QStringList paths = QIcon::themeSearchPaths();

@@ -358,7 +358,14 @@ ExplorerPane::ExplorerPane(const QString& suffix, QWidget* parent) : QWidget(par
   m_treeModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
   m_treeModel->setRootPath(QStringLiteral("/"));
   m_treeModel->setReadOnly(true);
+  // When the model drops rows (a re-read, a folder deleted elsewhere) the tree
+  // moves its current item to a neighbour; that is no navigation of the user's.
+  // Connected before the tree's own selection model so the flag is up first.
+  connect(m_treeModel, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { m_treeRowsRemoving = true; });
+  connect(m_treeModel, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_treeRowsRemoving = true; });
   m_tree->setModel(m_treeModel);
+  connect(m_treeModel, &QAbstractItemModel::rowsRemoved, this, [this] { m_treeRowsRemoving = false; });
+  connect(m_treeModel, &QAbstractItemModel::modelReset, this, [this] { m_treeRowsRemoving = false; });
   for (int c = 1; c < m_treeModel->columnCount(); ++c) m_tree->hideColumn(c);
   m_tree->setHeaderHidden(true);
   m_tree->setUniformRowHeights(true);
@@ -475,7 +482,7 @@ ExplorerPane::ExplorerPane(const QString& suffix, QWidget* parent) : QWidget(par
 
   connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
-            if (current.isValid()) setRoot(m_treeModel->filePath(current));
+            if (current.isValid() && !m_treeRowsRemoving) setRoot(m_treeModel->filePath(current));
           });
   connect(m_combo, &TVSTComboBoxFilter::filterChanged, this, [this] {
     m_proxy->refilter();

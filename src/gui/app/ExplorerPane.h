@@ -229,6 +229,7 @@ private:
   ViewStyle m_style = ViewStyle::List;
   ThumbnailLook m_look;
   QString m_folder;
+  bool m_treeRowsRemoving = false;
   bool m_showHidden = false;
   bool m_foldersOnly = false;
   bool m_detailedHints = true;

@@ -556,7 +556,6 @@ void TFormHaupt::undoClick() {
 void TFormHaupt::OnRename(ToolPanel* sender, bool undoPossible) {
   if (sender == panel(PanelId::FolderRename01)) undoRun(app::UndoEvent::FolderRename, true);
   else undoRun(app::UndoEvent::FileRename, undoPossible);
-  if (m_activeList) m_activeList->rebuild();
 }
 
 void TFormHaupt::OnSort(ToolPanel* sender, bool undoPossible) {
