@@ -5,10 +5,16 @@
 #include "gui/app/FormHaupt.h"
 #include "gui/app/SearchResultList.h"
 #include "gui/common/DialogService.h"
+#include "gui/rename/FileRename.h"
+#include "gui/rename/FilenamePreview.h"
 #include "support/GuiTestMain.h"
 #include "support/ScriptedDialogService.h"
 
+#include <QPushButton>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QStackedWidget>
@@ -256,6 +262,56 @@ private Q_SLOTS:
     list->setFocus();
     QTest::keyClick(list, Qt::Key_F5);
     QCOMPARE(list->resultCount(), 1);
+  }
+
+  // The real rename panel on the Files page: preview, the Actions menu, the
+  // context menu and the undo command work on the left pane's marked files.
+  void renamePanelThroughTheMainWindow() {
+    QTemporaryDir dir, work;
+    writeFile(dir.filePath("a.txt"), 1);
+    writeFile(dir.filePath("b.txt"), 2);
+    app::AppSettings.Arbeitsverzeichnis = work.path() + '/';
+    m_window->ApplySettings();
+    auto* rename = dynamic_cast<rename::TFileRename*>(m_window->panel(PanelId::FileRename01)->widget());
+    auto* preview = dynamic_cast<rename::TFilenamePreview*>(m_window->panel(PanelId::FilenamePreview01)->widget());
+    QVERIFY(rename && preview);
+    ExplorerPane* pane = m_window->leftPane();
+    QVERIFY(pane->setRoot(dir.path()));
+    QTRY_COMPARE(pane->itemCount(), 2);
+    m_window->pageControlHaupt()->setCurrentIndex(TFormHaupt::pgFiles);
+    QVERIFY(m_window->actionRename()->isEnabled());
+
+    QMenu menu;
+    pane->addProgramCommands(&menu, pane);
+    QStringList commands;
+    for (QAction* a : menu.actions())
+      if (!a->isSeparator()) commands << a->text();
+    QCOMPARE(commands, QStringList({"Dateien umbenennen", "Alle Dateien markieren"}));
+    menu.actions().at(1)->trigger();
+    QCOMPARE(pane->markedItems().size(), 2);
+
+    rename->controls().baseName->setText("Bild");
+    rename->controls().preview->click();
+    QCOMPARE(m_window->notebookExplorer02()->currentIndex(), 1);
+    QCOMPARE(preview->FileNamesOld().size(), 2);
+    QVERIFY(preview->FileNamesNew().at(0).contains("Bild"));
+    QVERIFY(preview->grid()->item(0, 0) && preview->grid()->item(0, 1));
+
+    m_dialogs.answerMessage(common::mrYes);
+    m_window->actionRename()->trigger();
+    QCOMPARE(m_dialogs.unexpected, 0);
+    const QStringList renamed = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(renamed.size(), 2);
+    for (const QString& name : renamed) QVERIFY2(name.startsWith("Bild"), qPrintable(name));
+    QVERIFY(m_window->actionUndo()->isEnabled());
+    QCOMPARE(m_window->actionUndo()->text(), QStringLiteral("&Rückgängig: Umbenennen"));
+
+    m_window->actionUndo()->trigger();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), QStringList({"a.txt", "b.txt"}));
+    QVERIFY(!m_window->actionUndo()->isEnabled());
+
+    rename->controls().preview->click();
+    QCOMPARE(m_window->notebookExplorer02()->currentIndex(), 0);
   }
 
   void closingAsksAndNoKeepsTheWindowOpen() {

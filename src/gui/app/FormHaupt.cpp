@@ -875,6 +875,9 @@ void TFormHaupt::OnPreviewClick(ToolPanel* sender, bool activated) {
   if (singleView()) SetDualPane(true);
   showRightPage(1);
   listClicked(m_panes[0]);
+  // The marks may already sit in the left list, so no change of the list
+  // would bring the names in; the preview is filled here.
+  sender->RefreshPreview();
 }
 
 void TFormHaupt::OnUseFileListClick(ToolPanel* sender, bool activated) {
