@@ -7,6 +7,7 @@
 #include "core/platform/Volumes.h"
 #include "gui/app/ThumbnailCache.h"
 #include "gui/common/DialogService.h"
+#include "gui/common/GuiHelpers.h"
 #include "gui/common/LangText.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -366,6 +368,23 @@ ExplorerPane::ExplorerPane(const QString& suffix, QWidget* parent) : QWidget(par
   m_tree->setModel(m_treeModel);
   connect(m_treeModel, &QAbstractItemModel::rowsRemoved, this, [this] { m_treeRowsRemoving = false; });
   connect(m_treeModel, &QAbstractItemModel::modelReset, this, [this] { m_treeRowsRemoving = false; });
+  // The tree reads folders in the background, adds their rows later and sorts
+  // them later still. Until the user takes the tree in hand, the shown folder is
+  // brought into view again once such a burst is over.
+  const auto follow = [this] {
+    if (!m_treeFollow || m_treeScrollPending) return;
+    m_treeScrollPending = true;
+    QTimer::singleShot(0, this, [this] {
+      m_treeScrollPending = false;
+      if (m_treeFollow) showFolderInTree();
+    });
+  };
+  connect(m_treeModel, &QAbstractItemModel::rowsInserted, this, [this, follow](const QModelIndex& parent) {
+    if (m_folder.startsWith(withSlash(m_treeModel->filePath(parent)))) follow();
+  });
+  connect(m_treeModel, &QAbstractItemModel::layoutChanged, this, follow);
+  m_tree->installEventFilter(this);
+  m_tree->viewport()->installEventFilter(this);
   for (int c = 1; c < m_treeModel->columnCount(); ++c) m_tree->hideColumn(c);
   m_tree->setHeaderHidden(true);
   m_tree->setUniformRowHeights(true);
@@ -463,8 +482,12 @@ ExplorerPane::ExplorerPane(const QString& suffix, QWidget* parent) : QWidget(par
   m_specialBar = new QToolBar(bottom);
   m_specialBar->setIconSize(QSize(16, 16));
   bottomLayout->addWidget(m_specialBar, 1);
-  const char* viewIcons[5] = {"view-list-icons", "view-list-compact", "view-list-text", "view-list-details",
-                              "view-preview"};
+  const QIcon viewIcons[5] = {
+      common::themeIcon({"view-list-icons", "view-app-grid-symbolic"}),
+      common::themeIcon({"view-list-compact", "view-grid-symbolic"}),
+      common::themeIcon({"view-list-text", "view-list-symbolic"}),
+      common::themeIcon({"view-list-details", "view-list-bullet-symbolic"}),
+      common::themeIcon({"view-preview", "image-x-generic"})};
   const char* viewNames[5] = {"LargeIcon", "SmallIcon", "List", "Report", "Thumb"};
   for (int i = 0; i < 5; ++i) {
     auto* b = new QToolButton(bottom);
@@ -472,7 +495,7 @@ ExplorerPane::ExplorerPane(const QString& suffix, QWidget* parent) : QWidget(par
     b->setCheckable(true);
     b->setAutoRaise(true);
     b->setAutoExclusive(true);
-    b->setIcon(QIcon::fromTheme(QString::fromLatin1(viewIcons[i])));
+    b->setIcon(viewIcons[i]);
     b->setIconSize(QSize(16, 16));
     bottomLayout->addWidget(b);
     connect(b, &QToolButton::clicked, this, [this, i] { setViewStyle(static_cast<ViewStyle>(i)); });
@@ -671,16 +694,20 @@ bool ExplorerPane::setRoot(const QString& folder) {
   m_reportView->setRootIndex(root);
   m_selection->clearSelection();
   m_folder = withSlash(path);
-  {
-    QSignalBlocker block(m_tree->selectionModel());
-    const QModelIndex t = m_treeModel->index(path);
-    m_tree->setCurrentIndex(t);
-    m_tree->scrollTo(t);
-  }
+  m_treeFollow = true;
+  showFolderInTree();
   updateStatusBar();
   Q_EMIT folderChanged(m_folder);
   Q_EMIT changed(this);
   return true;
+}
+
+void ExplorerPane::showFolderInTree() {
+  const QModelIndex t = m_treeModel->index(m_folder.size() > 1 ? m_folder.chopped(1) : m_folder);
+  if (!t.isValid()) return;
+  const QSignalBlocker block(m_tree->selectionModel());
+  m_tree->setCurrentIndex(t);
+  m_tree->scrollTo(t);
 }
 
 QString ExplorerPane::currentFolder() const { return m_folder; }
@@ -905,6 +932,11 @@ void ExplorerPane::showProperties() {
 void ExplorerPane::resizeEvent(QResizeEvent* event) { QWidget::resizeEvent(event); }
 
 bool ExplorerPane::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_tree || watched == m_tree->viewport()) {
+    const QEvent::Type t = event->type();
+    if (t == QEvent::MouseButtonPress || t == QEvent::Wheel || t == QEvent::KeyPress) m_treeFollow = false;
+    return false;
+  }
   if (watched == m_statusBar && event->type() == QEvent::Resize) {
     const int x = int((m_statusBar->width() - 255) * 0.15);
     m_status[0]->setFixedWidth(qMax(40, qMin(110, x + 80)));

@@ -197,6 +197,8 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // Makes the shown folder the tree's current item and scrolls it into view.
+  void showFolderInTree();
   void buildDriveBar();
   void buildSpecialBar();
   void activate(const QModelIndex& index);
@@ -230,6 +232,8 @@ private:
   ThumbnailLook m_look;
   QString m_folder;
   bool m_treeRowsRemoving = false;
+  bool m_treeScrollPending = false;
+  bool m_treeFollow = true;  // the tree keeps the shown folder in view
   bool m_showHidden = false;
   bool m_foldersOnly = false;
   bool m_detailedHints = true;

@@ -1,4 +1,5 @@
 #include "gui/app/FormHaupt.h"
+#include "gui/common/GuiHelpers.h"
 
 #include "core/app/ChangeNotifier.h"
 #include "core/platform/SpecialFolders.h"
@@ -133,7 +134,7 @@ void TFormHaupt::buildMenusAndToolbar() {
 
   m_menuAktionen = menuBar()->addMenu(QString());
   m_menuAktionen->setObjectName(QStringLiteral("HMenuAktionen"));
-  m_actRename = m_menuAktionen->addAction(QIcon::fromTheme("edit-rename"), QString(), this, [this] { renameClick(); });
+  m_actRename = m_menuAktionen->addAction(common::themeIcon({"edit-rename", "insert-text", "accessories-text-editor"}), QString(), this, [this] { renameClick(); });
   m_actRename->setObjectName(QStringLiteral("HMenuAktionenDatUmb"));
   m_actAttributes = m_menuAktionen->addAction(QIcon::fromTheme("document-properties"), QString(), this,
                                               [this] { attributesClick(); });
@@ -196,18 +197,19 @@ void TFormHaupt::buildMenusAndToolbar() {
   m_toolBar->addSeparator();
   m_viewGroup = new QActionGroup(this);
   m_viewGroup->setExclusive(true);
-  const char* viewIcons[4] = {"view-split-left-right", "view-dual", "document-preview", "office-chart-pie"};
   const char* viewNames[4] = {"TBHAnsichtSingle", "TBHAnsichtDouble", "TBHAnsichtViewer", "TBHAnsichtFolderStatistic"};
   for (int i = 0; i < 4; ++i) {
-    QAction* a = m_toolBar->addAction(QIcon::fromTheme(QString::fromLatin1(viewIcons[i])), QString());
+    QAction* a = m_toolBar->addAction(QString());
     a->setObjectName(QString::fromLatin1(viewNames[i]));
     a->setCheckable(true);
     m_viewGroup->addAction(a);
     connect(a, &QAction::triggered, this, [this, i] { setViewMode(static_cast<ViewMode>(i)); });
     m_viewActions[i] = a;
   }
-  if (m_viewActions[0]->icon().isNull()) m_viewActions[0]->setIcon(QIcon::fromTheme("view-restore"));
-  if (m_viewActions[1]->icon().isNull()) m_viewActions[1]->setIcon(QIcon::fromTheme("view-split-left-right"));
+  m_viewActions[0]->setIcon(common::themeIcon({"view-paged-symbolic", "view-restore"}));
+  m_viewActions[1]->setIcon(common::themeIcon({"view-dual-symbolic", "view-split-left-right"}));
+  m_viewActions[2]->setIcon(common::themeIcon({"document-print-preview-symbolic", "document-preview", "image-x-generic"}));
+  m_viewActions[3]->setIcon(common::pieChartIcon());
   m_viewActions[int(ViewMode::Double)]->setChecked(true);
   m_toolBar->addSeparator();
   m_toolBar->addAction(m_actHelp);

@@ -1,5 +1,8 @@
 #include "gui/common/GuiHelpers.h"
 
+#include <QPainter>
+#include <QPixmap>
+
 #include "core/common/FileHelpers.h"
 #include "gui/common/DialogService.h"
 #include "gui/common/LangText.h"
@@ -19,6 +22,34 @@
 #include <QUrl>
 
 namespace vantorim::common {
+
+QIcon themeIcon(std::initializer_list<const char*> names) {
+  for (const char* name : names) {
+    const QString n = QString::fromLatin1(name);
+    if (QIcon::hasThemeIcon(n)) return QIcon::fromTheme(n);
+  }
+  return {};
+}
+
+QIcon pieChartIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32}) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r(1, 1, size - 2, size - 2);
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(QColor(70, 130, 200));
+    p.drawPie(r, 90 * 16, 250 * 16);
+    p.setBrush(QColor(240, 180, 40));
+    p.drawPie(r, 340 * 16, 110 * 16);
+    p.end();
+    icon.addPixmap(pm);
+  }
+  return icon;
+}
+
 
 void ExecuteFile(const QString& file, const QString& parameters, const QString& folder, int) {
   const QString f = file.left(255), p = parameters.left(255), d = folder.left(255);

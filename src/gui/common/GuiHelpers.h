@@ -5,6 +5,7 @@
 #include "core/app/Settings.h"
 
 #include <QColor>
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -16,6 +17,13 @@ class QTimer;
 class QWidget;
 
 namespace vantorim::common {
+
+// The first of the named theme icons the platform has; empty when none.
+// Themes differ in what they name, so callers list a few in order of fit.
+QIcon themeIcon(std::initializer_list<const char*> names);
+// A small pie chart in the program's colours, for the fill-level commands
+// (icon themes rarely have one).
+QIcon pieChartIcon();
 
 // Opens a file, folder or URL with the desktop's default program; with
 // parameters, a program is started with them in `folder`. Each string is cut to
