@@ -16,6 +16,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -249,7 +250,9 @@ void TFormHaupt::buildExplorerArea() {
   layout->addWidget(bevel);
   m_pageHaupt = new QTabWidget(central);
   m_pageHaupt->setObjectName(QStringLiteral("PageControlHaupt"));
-  m_pageHaupt->setFixedHeight(233);
+  // 233 pixels hold the tool panels at a 13-pixel line height; taller fonts
+  // get a taller tool area so that the panels' rows do not overlap.
+  m_pageHaupt->setFixedHeight(qMax(233, 233 * QFontMetrics(font()).height() / 13));
   layout->addWidget(m_pageHaupt);
   setCentralWidget(central);
 }
@@ -325,14 +328,12 @@ void TFormHaupt::buildToolPages() {
   m_pageHaupt->addTab(makePanelPage(PanelId::FileInfos01, m_pageHaupt), QString());
   m_pageFiles = new QTabWidget(m_pageHaupt);
   m_pageFiles->setObjectName(QStringLiteral("PageControlFiles"));
-  m_pageFiles->setTabPosition(QTabWidget::West);
   m_pageFiles->addTab(makePanelPage(PanelId::FileRename01, m_pageFiles), QString());
   m_pageFiles->addTab(makePanelPage(PanelId::FileAttributes01, m_pageFiles), QString());
   m_pageFiles->addTab(makePanelPage(PanelId::FileSorting01, m_pageFiles), QString());
   m_pageHaupt->addTab(m_pageFiles, QString());
   m_pageFolders = new QTabWidget(m_pageHaupt);
   m_pageFolders->setObjectName(QStringLiteral("PageControlDirectories"));
-  m_pageFolders->setTabPosition(QTabWidget::West);
   m_pageFolders->addTab(makePanelPage(PanelId::FolderRename01, m_pageFolders), QString());
   m_pageFolders->addTab(makePanelPage(PanelId::FileAttributes02, m_pageFolders), QString());
   m_pageFolders->addTab(makePanelPage(PanelId::FolderSeries01, m_pageFolders), QString());
@@ -340,13 +341,11 @@ void TFormHaupt::buildToolPages() {
   m_pageHaupt->addTab(m_pageFolders, QString());
   m_pageGarbage = new QTabWidget(m_pageHaupt);
   m_pageGarbage->setObjectName(QStringLiteral("PageControlDataGarbage"));
-  m_pageGarbage->setTabPosition(QTabWidget::West);
   m_pageGarbage->addTab(makePanelPage(PanelId::FileDuplicates01, m_pageGarbage), QString());
   m_pageGarbage->addTab(makePanelPage(PanelId::FileJpegTester01, m_pageGarbage), QString());
   m_pageHaupt->addTab(m_pageGarbage, QString());
   m_pageMisc = new QTabWidget(m_pageHaupt);
   m_pageMisc->setObjectName(QStringLiteral("PageControlMisc"));
-  m_pageMisc->setTabPosition(QTabWidget::West);
   m_pageMisc->addTab(makePanelPage(PanelId::IconExtraction01, m_pageMisc), QString());
   m_pageHaupt->addTab(m_pageMisc, QString());
   m_pageHaupt->addTab(makePanelPage(PanelId::FileSearch01, m_pageHaupt), QString());

@@ -113,7 +113,9 @@ void TFileRename::build() {
 
 QWidget* TFileRename::buildCommonStrip() {
   auto* strip = new QWidget(this);
-  strip->setFixedWidth(kStripWidth);
+  // At least the designed width; wider where the captions need it in this font.
+  strip->setMinimumWidth(kStripWidth);
+  strip->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   auto* v = new QVBoxLayout(strip);
   v->setContentsMargins(4, 2, 4, 2);
   v->setSpacing(2);
