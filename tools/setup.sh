@@ -8,7 +8,7 @@ build=${VANTORIM_BUILD_DIR:-$top/build}
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6opengl6-dev qt6-charts-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev libxkbcommon-dev
-  libqt6svg6 libgtest-dev libgmock-dev libxxhash-dev adwaita-icon-theme hicolor-icon-theme
+  libqt6svg6 qt6-translations-l10n libgtest-dev libgmock-dev libxxhash-dev adwaita-icon-theme hicolor-icon-theme
   fonts-dejavu-core)
 if [ "$mode" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb xauth)

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <cstdio>
@@ -34,6 +35,14 @@ void installTranslations(const QString& languageCode) {
   static std::vector<std::unique_ptr<QTranslator>> installed;
   for (auto& t : installed) QCoreApplication::removeTranslator(t.get());
   installed.clear();
+  // Qt's own texts (standard buttons, edit menus, "Folder" in the lists) first.
+  if (languageCode != QLatin1String("en")) {
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + languageCode, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QCoreApplication::installTranslator(qt.get());
+      installed.push_back(std::move(qt));
+    }
+  }
   const QDir dir(":/i18n");
   const QStringList files = dir.entryList({"*_" + languageCode + ".qm"}, QDir::Files);
   for (const QString& file : files) {

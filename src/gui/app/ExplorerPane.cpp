@@ -642,6 +642,7 @@ void ExplorerPane::setViewStyle(ViewStyle style) {
   switch (style) {
     case ViewStyle::LargeIcon:
       m_listView->setViewMode(QListView::IconMode);
+      m_listView->setFlow(QListView::LeftToRight);  // a flow set before outlives the mode change
       m_listView->setIconSize(QSize(32, 32));
       m_listView->setGridSize(QSize(96, 70));
       break;
@@ -659,6 +660,7 @@ void ExplorerPane::setViewStyle(ViewStyle style) {
       break;
     case ViewStyle::Thumbs: {
       m_listView->setViewMode(QListView::IconMode);
+      m_listView->setFlow(QListView::LeftToRight);
       m_listView->setIconSize(m_look.size);
       m_listView->setItemDelegate(new ThumbnailDelegate(m_listView, &m_look));
       const QSize cell = ThumbnailDelegate(nullptr, &m_look).sizeHint({}, {});
