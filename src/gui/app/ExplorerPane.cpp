@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QHeaderView>
@@ -446,7 +447,9 @@ ExplorerPane::ExplorerPane(const QString& suffix, QWidget* parent) : QWidget(par
   m_reportView->header()->resizeSection(0, 260);
   m_reportView->header()->resizeSection(1, 90);
   m_reportView->header()->resizeSection(2, 110);
-  m_reportView->header()->resizeSection(3, 130);
+  // Wide enough for a date and time in the user's format.
+  const QString sampleTime = QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat);
+  m_reportView->header()->resizeSection(3, qMax(130, m_reportView->fontMetrics().horizontalAdvance(sampleTime) + 16));
   m_reportView->header()->resizeSection(4, 70);
   m_reportView->setStyleSheet(QStringLiteral("QTreeView::item { height: 17px; }"));
   m_views->addWidget(m_listView);
