@@ -234,6 +234,29 @@ private Q_SLOTS:
     QVERIFY(marked[0].path.endsWith("/sub"));
   }
 
+  // Folders first, then names in natural order; a header click sorts by size.
+  void reportViewSortOrder() {
+    QTemporaryDir dir;
+    writeFile(dir.filePath("b10.txt"), 1);
+    writeFile(dir.filePath("b9.txt"), 300);
+    writeFile(dir.filePath("a.txt"), 20);
+    QDir(dir.path()).mkdir("zeta");
+    ExplorerPane* pane = m_window->leftPane();
+    pane->setViewStyle(ViewStyle::Report);
+    QVERIFY(pane->setRoot(dir.path()));
+    QTRY_COMPARE(pane->itemCount(), 4);
+    auto* view = pane->currentView();
+    const auto names = [view] {
+      QStringList out;
+      const QModelIndex root = view->rootIndex();
+      for (int r = 0; r < view->model()->rowCount(root); ++r) out << view->model()->index(r, 0, root).data().toString();
+      return out;
+    };
+    QTRY_COMPARE(names(), QStringList({"zeta", "a.txt", "b9.txt", "b10.txt"}));
+    view->model()->sort(1, Qt::DescendingOrder);
+    QTRY_COMPARE(names().mid(0, 3), QStringList({"b9.txt", "a.txt", "b10.txt"}));
+  }
+
   void filterComboEnterAddsWithoutFiltering() {
     QTemporaryDir dir;
     writeFile(dir.filePath("a.txt"), 1);

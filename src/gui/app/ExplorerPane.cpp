@@ -10,6 +10,9 @@
 #include "gui/common/GuiHelpers.h"
 #include "gui/common/LangText.h"
 
+#include <QAbstractFileIconProvider>
+#include <QMimeDatabase>
+#include <QMutex>
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
@@ -38,6 +41,49 @@ namespace vantorim::gui {
 
 namespace {
 constexpr char kContext[] = "ExplorerPane";
+
+// Icons and type names from the file name alone, cached per extension. The
+// model asks for both of every file on the UI thread as rows arrive; the stock
+// provider opens each file to guess its type, which froze the window for
+// seconds in folders of many thousand files.
+class NameIconProvider : public QAbstractFileIconProvider {
+public:
+  QIcon icon(IconType type) const override { return QAbstractFileIconProvider::icon(type); }
+  QIcon icon(const QFileInfo& info) const override {
+    if (info.isDir()) return folderIcon();
+    return lookUp(info).icon;
+  }
+  QString type(const QFileInfo& info) const override {
+    if (info.isDir()) return QAbstractFileIconProvider::type(info);
+    return lookUp(info).type;
+  }
+
+private:
+  struct Entry {
+    QIcon icon;
+    QString type;
+  };
+  QIcon folderIcon() const {
+    const QMutexLocker lock(&m_mutex);
+    if (m_folder.isNull()) m_folder = QAbstractFileIconProvider::icon(QAbstractFileIconProvider::Folder);
+    return m_folder;
+  }
+  Entry lookUp(const QFileInfo& info) const {
+    const QString suffix = info.suffix().toLower();
+    const QMutexLocker lock(&m_mutex);
+    auto it = m_bySuffix.constFind(suffix);
+    if (it != m_bySuffix.cend()) return *it;
+    const QMimeType mime = QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    Entry e;
+    e.icon = QIcon::fromTheme(mime.iconName(), QIcon::fromTheme(mime.genericIconName()));
+    if (e.icon.isNull()) e.icon = QAbstractFileIconProvider::icon(QAbstractFileIconProvider::File);
+    e.type = mime.isDefault() && !suffix.isEmpty() ? suffix.toUpper() : mime.comment();
+    return *m_bySuffix.insert(suffix, e);
+  }
+  mutable QMutex m_mutex;
+  mutable QIcon m_folder;
+  mutable QHash<QString, Entry> m_bySuffix;
+};
 
 QString withSlash(QString folder) {
   if (!folder.endsWith('/')) folder += '/';
@@ -286,31 +332,11 @@ bool ExplorerListModel::filterAcceptsRow(int row, const QModelIndex& parent) con
   return m_combo->state().shows(fs()->fileName(i), fs()->isDir(i));
 }
 
-bool ExplorerListModel::lessThan(const QModelIndex& a, const QModelIndex& b) const {
-  const QFileSystemModel* m = fs();
-  const bool da = m->isDir(a), db = m->isDir(b);
-  if (da != db) return sortOrder() == Qt::AscendingOrder ? da : db;  // folders first
-  const auto byName = [&] {
-    return QString::compare(m->fileName(a), m->fileName(b), Qt::CaseInsensitive) < 0;
-  };
-  switch (a.column()) {
-    case 1:
-      if (m->size(a) != m->size(b)) return m->size(a) < m->size(b);
-      return byName();
-    case 2: {
-      const int c = QString::compare(m->type(a), m->type(b), Qt::CaseInsensitive);
-      return c != 0 ? c < 0 : byName();
-    }
-    case 3: {
-      const QDateTime ta = m->lastModified(a), tb = m->lastModified(b);
-      return ta != tb ? ta < tb : byName();
-    }
-    case 4: {
-      const int c = QString::compare(a.data().toString(), b.data().toString());
-      return c != 0 ? c < 0 : byName();
-    }
-    default: return byName();
-  }
+void ExplorerListModel::sort(int column, Qt::SortOrder order) {
+  // The file-system model sorts its own rows (folders first, names in natural
+  // order) as they arrive; a sorting proxy on top placed every arriving row on
+  // its own and froze the window for seconds in a folder of 100 000 files.
+  if (sourceModel()) sourceModel()->sort(column, order);
 }
 
 // ---------------------------------------------------------------- pane
@@ -401,6 +427,8 @@ ExplorerPane::ExplorerPane(const QString& suffix, QWidget* parent) : QWidget(par
   listLayout->setSpacing(0);
   m_thumbs = new ThumbnailCache(this);
   m_fs = new ExplorerFsModel(this);
+  static NameIconProvider iconProvider;
+  m_fs->setIconProvider(&iconProvider);
   m_fs->setReadOnly(false);  // drops move and copy; renames go through the proxy
   m_proxy = new ExplorerListModel(this, m_combo, m_thumbs);
   m_proxy->setSourceModel(m_fs);

@@ -102,7 +102,7 @@ private:
   mutable QHash<QString, QString> m_attrCache;
 };
 
-// Filters (combo, folders only) and sorts (folders first) the list's rows, gives
+// Filters (combo, folders only) the list's rows, leaves sorting to the file-system model, gives
 // pictures their thumbnails and renames without replacing.
 class ExplorerListModel : public QSortFilterProxyModel {
   Q_OBJECT
@@ -118,12 +118,13 @@ public:
   QVariant data(const QModelIndex& index, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  // Sorting is left to the file-system model.
+  void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
   // Called with the error text when a rename failed.
   std::function<void(const QString&)> renameFailed;
 
 protected:
   bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
-  bool lessThan(const QModelIndex& a, const QModelIndex& b) const override;
 
 private:
   const TVSTComboBoxFilter* m_combo;
