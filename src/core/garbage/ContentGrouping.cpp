@@ -1,6 +1,6 @@
 #include "core/garbage/ContentGrouping.h"
 
-#include "core/platform/PositionedReader.h"
+#include "core/platform/FileAccess.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -47,7 +47,7 @@ public:
   // changed or vanished) reports the file once and returns false.
   bool read(int file, qint64 offset, char* buffer, qint64 len, bool keepOpen) {
     if (m_failed.count(file)) return false;
-    platform::PositionedReader& handle = m_open[file];
+    platform::ReadOnlyFile& handle = m_open[file];
     QString error;
     if (!handle.isOpen() && !handle.open(m_files[file].path, &error)) return fail(file, error);
     const qint64 got = handle.readAt(offset, buffer, len, &error);
@@ -70,7 +70,7 @@ private:
 
   const std::vector<FileRecord>& m_files;
   GroupingResult& m_result;
-  std::unordered_map<int, platform::PositionedReader> m_open;
+  std::unordered_map<int, platform::ReadOnlyFile> m_open;
   std::set<int> m_failed;
 };
 

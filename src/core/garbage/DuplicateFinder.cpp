@@ -2,7 +2,7 @@
 
 #include "core/garbage/FileGathering.h"
 #include "core/platform/FileOps.h"
-#include "core/platform/FileStatus.h"
+#include "core/platform/DirectoryWalker.h"
 #include "core/platform/SpecialFolders.h"
 
 #include <QCoreApplication>
@@ -50,10 +50,10 @@ void markDuplicatesForDeletion(std::vector<DuplicateGroup>& groups) {
 namespace {
 
 QString changedReason(const FileRecord& f) {
-  const auto st = platform::fileStatus(f.path);
-  if (!st) return QCoreApplication::translate("vantorim::garbage", "the file no longer exists");
-  if (st->kind != platform::FileStatus::Kind::File || st->size != f.size ||
-      st->changeTimeNs != f.changeTimeNs || (f.inode != 0 && st->inode != f.inode))
+  const platform::EntryStat st = platform::statPath(f.path);
+  if (!st.ok) return QCoreApplication::translate("vantorim::garbage", "the file no longer exists");
+  if (st.kind != platform::EntryKind::File || st.size != f.size ||
+      st.statusChangeNs != f.changeTimeNs || (f.inode != 0 && st.inode != f.inode))
     return QCoreApplication::translate("vantorim::garbage", "the file changed since it was compared");
   return {};
 }

@@ -1,8 +1,8 @@
 #include "core/garbage/EmptyFolders.h"
 
 #include "core/garbage/FileGathering.h"
+#include "core/platform/DirectoryWalker.h"
 #include "core/platform/FileOps.h"
-#include "core/platform/FileStatus.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -84,9 +84,9 @@ EmptyFolderDeletion deleteEmptyFolders(const QStringList& folders, const RunCont
     }
     const QString& f = folders[i];
     control.report(RunStage::TrashItems, total - i, total, f);
-    const auto st = platform::fileStatus(f);
-    if (!st) continue;  // gone already, for example with a parent trashed before
-    if (st->kind != platform::FileStatus::Kind::Folder) {
+    const platform::EntryStat st = platform::statPath(f);
+    if (!st.ok) continue;  // gone already, for example with a parent trashed before
+    if (st.kind != platform::EntryKind::Folder) {
       out.skipped.push_back({f, QCoreApplication::translate("vantorim::garbage", "no longer a folder")});
       continue;
     }

@@ -1,6 +1,6 @@
 #include "core/garbage/FileGathering.h"
 
-#include "core/platform/FileStatus.h"
+#include "core/platform/DirectoryWalker.h"
 #include "core/search/FindFile.h"
 
 #include <QDir>
@@ -57,12 +57,12 @@ bool gatherBelow(const QString& root, const QString& masks, GatherWhat what,
                  : info.Kind == platform::EntryKind::Folder ? FoundEntry::Kind::Folder
                                                             : FoundEntry::Kind::Other;
     if (found.kind == FoundEntry::Kind::File) {
-      const auto st = platform::fileStatus(info.Path);
-      found.size = st ? st->size : -1;
-      if (st) {
-        found.device = st->device;
-        found.inode = st->inode;
-        found.changeTimeNs = st->changeTimeNs;
+      const platform::EntryStat st = platform::statPath(info.Path);
+      found.size = st.ok ? st.size : -1;
+      if (st.ok) {
+        found.device = st.device;
+        found.inode = st.inode;
+        found.changeTimeNs = st.statusChangeNs;
       }
     }
     onEntry(found);

@@ -3,8 +3,8 @@
 #include "core/garbage/FileGathering.h"
 #include "core/garbage/JpegSegments.h"
 #include "core/garbage/UndoRecord.h"
+#include "core/platform/DirectoryWalker.h"
 #include "core/platform/FileOps.h"
-#include "core/platform/FileStatus.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,8 +55,7 @@ QString damagedFileName(const QString& fileName, int number, qint64 totalFiles,
 QStringList collectJpegFiles(const QStringList& paths, const RunControl& control) {
   QStringList files;
   for (const QString& p : paths) {
-    const auto st = platform::fileStatus(p);
-    if (st && st->kind == platform::FileStatus::Kind::Folder) {
+    if (platform::statPath(p).kind == platform::EntryKind::Folder) {
       QStringList found;
       const bool finished = gatherBelow(p, kJpegMasks, GatherWhat::Files, control,
                                         [&](const FoundEntry& e) {

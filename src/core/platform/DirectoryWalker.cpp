@@ -31,6 +31,13 @@ constexpr std::int64_t kNsPerSec = 1000000000LL;
 
 std::int64_t toNs(const struct statx_timestamp& t) { return std::int64_t(t.tv_sec) * kNsPerSec + t.tv_nsec; }
 
+EntryKind kindFromMode(std::uint32_t mode) {
+  if (S_ISREG(mode)) return EntryKind::File;
+  if (S_ISDIR(mode)) return EntryKind::Folder;
+  if (S_ISLNK(mode)) return EntryKind::Symlink;
+  return EntryKind::Other;
+}
+
 EntryStat statAt(int dirFd, const char* name) {
   EntryStat s;
   struct statx stx {};
@@ -49,15 +56,9 @@ EntryStat statAt(int dirFd, const char* name) {
   s.device = makedev(stx.stx_dev_major, stx.stx_dev_minor);  // equal to st_dev
   s.links = stx.stx_nlink;
   s.mode = stx.stx_mode;
+  s.kind = kindFromMode(s.mode);
   s.uid = stx.stx_uid;
   return s;
-}
-
-EntryKind kindFromMode(std::uint32_t mode) {
-  if (S_ISREG(mode)) return EntryKind::File;
-  if (S_ISDIR(mode)) return EntryKind::Folder;
-  if (S_ISLNK(mode)) return EntryKind::Symlink;
-  return EntryKind::Other;
 }
 
 struct RawEntry {

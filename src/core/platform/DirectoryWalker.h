@@ -28,6 +28,7 @@ enum class EntryKind : std::uint8_t { File, Folder, Symlink, Other };
 struct EntryStat {
   bool ok = false;
   int error = 0;                 // errno when !ok
+  EntryKind kind = EntryKind::Other;
   std::int64_t size = 0;
   std::int64_t lastWriteNs = 0;
   std::int64_t lastAccessNs = 0;

@@ -1,5 +1,8 @@
 #include "core/platform/FileAccess.h"
 
+#include "core/platform/FileOps.h"
+
+#include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -7,6 +10,11 @@
 #include <unistd.h>
 
 namespace vantorim::platform {
+
+namespace {
+// Non-blocking, so that a pipe put in place of a file cannot hang the run.
+constexpr int kReadFlags = O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
+}  // namespace
 
 std::shared_ptr<FolderHandle> FolderHandle::duplicate(int folderFd) {
   const int fd = ::fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
@@ -20,25 +28,62 @@ FolderHandle::~FolderHandle() {
 
 int workingFolderFd() { return AT_FDCWD; }
 
-int openForReadAt(int folderFd, const char* name) {
-  return ::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+std::uint64_t volumeOfFd(int fd) {
+  struct stat st {};
+  return ::fstat(fd, &st) == 0 ? std::uint64_t(st.st_dev) : 0;
 }
 
-long readSome(int fd, char* buffer, std::size_t size) {
+ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
+  if (this != &other) {
+    close();
+    m_fd = other.m_fd;
+    other.m_fd = -1;
+  }
+  return *this;
+}
+
+bool ReadOnlyFile::open(const QString& path, QString* error) {
+  close();
+  m_fd = ::open(QFile::encodeName(path).constData(), kReadFlags);
+  if (m_fd < 0) {
+    if (error) *error = systemErrorText(errno);
+    return false;
+  }
+  return true;
+}
+
+bool ReadOnlyFile::openAt(int folderFd, const char* name) {
+  close();
+  m_fd = ::openat(folderFd, name, kReadFlags | O_NOFOLLOW);
+  return m_fd >= 0;
+}
+
+qint64 ReadOnlyFile::readAt(qint64 offset, char* buffer, qint64 len, QString* error) const {
+  qint64 got = 0;
+  while (got < len) {
+    const ssize_t n = ::pread(m_fd, buffer + got, static_cast<size_t>(len - got), offset + got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      if (error) *error = systemErrorText(errno);
+      return -1;
+    }
+    if (n == 0) break;
+    got += n;
+  }
+  return got;
+}
+
+long ReadOnlyFile::readSome(char* buffer, std::size_t size) {
   for (;;) {
-    const ssize_t r = ::read(fd, buffer, size);
+    const ssize_t r = ::read(m_fd, buffer, size);
     if (r < 0 && errno == EINTR) continue;
     return long(r);
   }
 }
 
-void closeFile(int fd) {
-  if (fd >= 0) ::close(fd);
-}
-
-std::uint64_t volumeOfFd(int fd) {
-  struct stat st {};
-  return ::fstat(fd, &st) == 0 ? std::uint64_t(st.st_dev) : 0;
+void ReadOnlyFile::close() {
+  if (m_fd >= 0) ::close(m_fd);
+  m_fd = -1;
 }
 
 }  // namespace vantorim::platform

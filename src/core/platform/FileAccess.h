@@ -1,8 +1,11 @@
 #pragma once
-// Low-level file access for engines that stream many files: raw descriptors, opened
-// relative to a folder, and the volume a path lies on.
+// Low-level reading for engines that go through many files: a file opened read
+// only (by path or relative to a folder descriptor) with positioned and
+// sequential reads, folder descriptors that outlive a walk, and the volume a
+// descriptor lies on. Few system calls per file: one open, the reads, one close.
 
 #include <QString>
+#include <QtGlobal>
 
 #include <cstddef>
 #include <cstdint>
@@ -25,17 +28,37 @@ private:
   int m_fd;
 };
 
-// Stands for the working folder in *At calls, so `name` may be any path.
+// Stands for the working folder in openAt calls, so `name` may be any path.
 int workingFolderFd();
-
-// Opens `name` in the folder `folderFd` for reading: links are
-// not followed, and a FIFO or device never blocks the call. Returns -1 on failure.
-int openForReadAt(int folderFd, const char* name);
-// Reads up to `size` bytes; 0 at the end, -1 on error.
-long readSome(int fd, char* buffer, std::size_t size);
-void closeFile(int fd);
 
 // Device number of the volume holding an open descriptor; 0 on failure.
 std::uint64_t volumeOfFd(int fd);
+
+// A file opened for reading. A FIFO or device put in place of a file never
+// blocks the open.
+class ReadOnlyFile {
+public:
+  ReadOnlyFile() = default;
+  ~ReadOnlyFile() { close(); }
+  ReadOnlyFile(const ReadOnlyFile&) = delete;
+  ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+  ReadOnlyFile(ReadOnlyFile&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
+  ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept;
+
+  // Opens `path`; false with `error` set when it cannot be opened.
+  bool open(const QString& path, QString* error);
+  // Opens `name` in the folder `folderFd` without following a final link.
+  bool openAt(int folderFd, const char* name);
+  bool isOpen() const { return m_fd >= 0; }
+  // Reads up to `len` bytes at `offset`; returns the count (short at the end
+  // of the file) or -1 with `error` set.
+  qint64 readAt(qint64 offset, char* buffer, qint64 len, QString* error) const;
+  // Reads on from the current position: up to `size` bytes, 0 at the end, -1 on error.
+  long readSome(char* buffer, std::size_t size);
+  void close();
+
+private:
+  int m_fd = -1;
+};
 
 }  // namespace vantorim::platform

@@ -80,17 +80,11 @@ bool ContentMatcher::matchesStream(const std::function<long(char*, std::size_t)>
   return scan(read);
 }
 
-bool ContentMatcher::scanFd(int fd) const {
-  return scan([fd](char* b, std::size_t n) { return platform::readSome(fd, b, n); });
-}
-
 bool ContentMatcher::matchesFileAt(int dirFd, const char* name) const {
   if (m_phrase.isEmpty()) return true;
-  const int fd = platform::openForReadAt(dirFd, name);
-  if (fd < 0) return false;
-  const bool found = scanFd(fd);
-  platform::closeFile(fd);
-  return found;
+  platform::ReadOnlyFile file;
+  if (!file.openAt(dirFd, name)) return false;
+  return scan([&file](char* b, std::size_t n) { return file.readSome(b, n); });
 }
 
 bool ContentMatcher::matchesFile(const QString& path) const {

@@ -36,7 +36,6 @@ public:
   bool matchesStream(const std::function<long(char* buffer, std::size_t size)>& read) const;
 
 private:
-  bool scanFd(int fd) const;
   template <typename Read>
   bool scan(Read&& read) const;
 

@@ -1,8 +1,8 @@
 #include "core/search/FindFile.h"
 
+#include "core/platform/DirectoryWalker.h"
 #include "core/platform/Attributes.h"
 #include "core/platform/FileAccess.h"
-#include "core/platform/FileStatus.h"
 #include "core/platform/Volumes.h"
 #include "core/search/ContentMatcher.h"
 #include "core/search/WildcardMask.h"
@@ -56,7 +56,7 @@ struct ExcludedMask {
     if (dir.startsWith('/')) {
       m.drive = Drive::Volume;
       QString root = platform::volumeRoot(dir);
-      if (const auto st = platform::fileStatus(root)) m.device = st->device;
+      if (const platform::EntryStat st = platform::statPath(root); st.ok) m.device = st.device;
       if (root.endsWith('/')) root.chop(1);
       m.mountPoint = root;
       m.folder = dir.startsWith(m.mountPoint + '/') ? dir.mid(m.mountPoint.size()) : dir;

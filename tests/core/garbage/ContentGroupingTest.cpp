@@ -1,6 +1,6 @@
 #include "core/garbage/ContentGrouping.h"
 
-#include "core/platform/FileStatus.h"
+#include "core/platform/DirectoryWalker.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
@@ -19,9 +19,9 @@ using vantorim::test::TempDir;
 namespace {
 
 FileRecord recordOf(const QString& path) {
-  const auto st = vantorim::platform::fileStatus(path);
-  EXPECT_TRUE(st.has_value()) << path.toStdString();
-  return {path, st->size, st->device, st->inode, st->changeTimeNs};
+  const vantorim::platform::EntryStat st = vantorim::platform::statPath(path);
+  EXPECT_TRUE(st.ok) << path.toStdString();
+  return {path, st.size, st.device, st.inode, st.statusChangeNs};
 }
 
 std::vector<FileRecord> recordsOf(const QStringList& paths) {

@@ -1,7 +1,6 @@
 #include "core/garbage/JpegSegments.h"
 #include "core/garbage/JpegTester.h"
 
-#include "core/platform/FileStatus.h"
 #include "support/TestEnvironment.h"
 
 #include <QBuffer>
