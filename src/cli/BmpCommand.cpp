@@ -1,12 +1,12 @@
 // vantorim-cli bmp: the header values and palette of a Windows bitmap file.
 
 #include "CommandRegistry.h"
-#include "GarbageCliSupport.h"
+#include "CliSupport.h"
 
 #include "core/formats/BitmapInfo.h"
 
 using namespace vantorim::formats;
-namespace support = vantorim::cli::garbage;
+namespace support = vantorim::cli::support;
 
 namespace {
 

@@ -1,13 +1,13 @@
 // vantorim-cli dupes: files of identical content below the given folders.
 
 #include "CommandRegistry.h"
-#include "GarbageCliSupport.h"
+#include "CliSupport.h"
 
 #include "core/garbage/DuplicateFinder.h"
 #include "core/garbage/FileGathering.h"
 
 using namespace vantorim::garbage;
-namespace support = vantorim::cli::garbage;
+namespace support = vantorim::cli::support;
 
 namespace {
 

@@ -1,13 +1,13 @@
 // vantorim-cli empty-folders: folders holding nothing but empty files and folders.
 
 #include "CommandRegistry.h"
-#include "GarbageCliSupport.h"
+#include "CliSupport.h"
 
 #include "core/garbage/EmptyFolders.h"
 #include "core/garbage/FileGathering.h"
 
 using namespace vantorim::garbage;
-namespace support = vantorim::cli::garbage;
+namespace support = vantorim::cli::support;
 
 namespace {
 

@@ -2,7 +2,7 @@
 // optionally saved as icon or bitmap files numbered from 0.
 
 #include "CommandRegistry.h"
-#include "GarbageCliSupport.h"
+#include "CliSupport.h"
 
 #include "core/formats/IconReader.h"
 #include "core/formats/IconWriter.h"
@@ -10,7 +10,7 @@
 #include <QDir>
 
 using namespace vantorim::formats;
-namespace support = vantorim::cli::garbage;
+namespace support = vantorim::cli::support;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // vantorim-cli id3: show and write the ID3 version 1 tags of MP3 files.
 
 #include "CommandRegistry.h"
-#include "GarbageCliSupport.h"
+#include "CliSupport.h"
 
 #include "core/formats/ID3Tag.h"
 
@@ -9,7 +9,7 @@
 #include <QRegularExpression>
 
 using vantorim::formats::TID3Tag;
-namespace support = vantorim::cli::garbage;
+namespace support = vantorim::cli::support;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // vantorim-cli jpegslim: JPEG files made smaller by removing metadata.
 
 #include "CommandRegistry.h"
-#include "GarbageCliSupport.h"
+#include "CliSupport.h"
 
 #include "core/garbage/JpegTester.h"
 
@@ -9,7 +9,7 @@
 #include <QFileInfo>
 
 using namespace vantorim::garbage;
-namespace support = vantorim::cli::garbage;
+namespace support = vantorim::cli::support;
 
 namespace {
 

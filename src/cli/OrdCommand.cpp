@@ -1,14 +1,14 @@
 // vantorim-cli ord: the folder tree kept in a folder-tree file.
 
 #include "CommandRegistry.h"
-#include "GarbageCliSupport.h"
+#include "CliSupport.h"
 
 #include "core/formats/FolderTree.h"
 
 #include <functional>
 
 using namespace vantorim::formats;
-namespace support = vantorim::cli::garbage;
+namespace support = vantorim::cli::support;
 
 namespace {
 

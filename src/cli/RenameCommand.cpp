@@ -1,5 +1,6 @@
 // vantorim-cli rename: the file rename engine from the command line.
 
+#include "CliSupport.h"
 #include "CommandRegistry.h"
 
 #include "core/app/Settings.h"
@@ -48,13 +49,6 @@ std::optional<int> number(const QString& text, int lo, int hi, const char* what)
   return v;
 }
 
-QString defaultLogPath() {
-  const vantorim::app::Settings s = vantorim::app::SettingsStore().readAll();
-  QString dir = s.Arbeitsverzeichnis;
-  if (!dir.endsWith('/')) dir += '/';
-  return dir + s.Protokolldatei;
-}
-
 // Files of a folder, sorted by name (the order a file list would show).
 QStringList filesOf(const QString& folder) {
   QStringList out;
@@ -76,7 +70,6 @@ int runRenameCommand(const QStringList& args) {
       "  vantorim-cli rename -r --filter '*.mp3|*.mp+' --mode case --case words Music\n"
       "  vantorim-cli rename --undo");
   parser.addPositionalArgument("PATH", "Files; or one folder (its files; with -r the whole tree).", "PATH...");
-  const QCommandLineOption help({"h", "help"}, "Show this help.");
   const QCommandLineOption mode("mode", "Rename mode (name or 0-9).", "MODE", "number");
   const QCommandLineOption recursive({"r", "recursive"}, "Walk the given folder and its sub-folders.");
   const QCommandLineOption filter("filter", "File patterns for -r, separated by '|'.", "PATTERNS", "*.*");
@@ -114,19 +107,13 @@ int runRenameCommand(const QStringList& args) {
   const QCommandLineOption log("log", "Operation log file (default: the program's log).", "FILE");
   const QCommandLineOption undo("undo", "Rename the files of the log back.");
   const QCommandLineOption json("json", "Print the result as JSON.");
-  parser.addOptions({help, mode, recursive, filter, logical, base, digits, start, step, letters, extCase, indexAt,
+  parser.addOptions({mode, recursive, filter, logical, base, digits, start, step, letters, extCase, indexAt,
                      complete, search, replace, text, position, count, fromEnd, caseKind, applyTo, shortenKind,
                      oldExt, newExt, allExt, dateSource, ownDate, mdy, ownTime, arrange, order, place, target, dest,
                      preview, log, undo, json});
-  if (!parser.parse(QStringList{"rename"} + args)) {
-    err() << "vantorim-cli rename: " << parser.errorText() << "; see --help\n";
-    return 2;
-  }
-  if (parser.isSet(help)) {
-    out() << parser.helpText().replace("vantorim-cli [options]", "vantorim-cli rename [options]");
-    return 0;
-  }
-  const QString logPath = parser.isSet(log) ? parser.value(log) : defaultLogPath();
+  if (const auto done = vantorim::cli::support::parseArguments(parser, "rename", args)) return *done;
+  // The program's own log, so that the program can undo what this command did and back.
+  const QString logPath = parser.isSet(log) ? parser.value(log) : vantorim::cli::support::storedChoices().protocolPath();
 
   if (parser.isSet(undo)) {
     const UndoResult u = undoRename(logPath);

@@ -1,12 +1,12 @@
 // vantorim-cli ttf: the names of TrueType font files.
 
 #include "CommandRegistry.h"
-#include "GarbageCliSupport.h"
+#include "CliSupport.h"
 
 #include "core/formats/TTFInfo.h"
 
 using vantorim::formats::TTTFInfo;
-namespace support = vantorim::cli::garbage;
+namespace support = vantorim::cli::support;
 
 namespace {
 

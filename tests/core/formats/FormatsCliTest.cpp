@@ -3,9 +3,7 @@
 
 #include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -13,19 +11,11 @@ using namespace vantorim::test;
 
 namespace {
 
-struct CliRun {
-  int rc = -1;
-  QByteArray out, err;
-};
+using vantorim::test::CliRun;
+const auto cli = vantorim::test::runCli;
 
-CliRun cli(const QStringList& args) {
-  QProcess p;
-  p.start(cliPath(), args);
-  p.waitForFinished(30000);
-  return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
 
-QJsonObject json(const CliRun& r) { return QJsonDocument::fromJson(r.out).object(); }
+QJsonObject json(const CliRun& r) { return r.json(); }
 
 }  // namespace
 

@@ -2,9 +2,7 @@
 
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -13,18 +11,9 @@ using vantorim::test::readAll;
 
 namespace {
 
-struct CliRun {
-  int rc = -1;
-  QByteArray out;
-  QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
+using vantorim::test::CliRun;
+const auto cli = vantorim::test::runCli;
 
-CliRun cli(const QStringList& args) {
-  QProcess p;
-  p.start(vantorim::test::cliPath(), args);
-  EXPECT_TRUE(p.waitForFinished(30000));
-  return {p.exitCode(), p.readAllStandardOutput()};
-}
 
 }  // namespace
 

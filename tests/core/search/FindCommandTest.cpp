@@ -3,25 +3,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using vantorim::test::TempDir;
 
 namespace {
 
-struct CliRun {
-  int status = -1;
-  QByteArray out;
-  QByteArray err;
-};
+using vantorim::test::CliRun;
 
-CliRun cli(const QStringList& args) {
-  QProcess p;
-  p.start(vantorim::test::cliPath(), QStringList{"find"} + args);
-  p.waitForFinished(30000);
-  return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+CliRun cli(const QStringList& args) { return vantorim::test::runCli(QStringList{"find"} + args); }
+
 
 QStringList sortedLines(const QByteArray& out, char sep = '\n') {
   QStringList lines;
@@ -77,7 +68,7 @@ TEST(FindCommand, OptionsMapToTheEngine) {
     }
     if (!placed) args << d;
     const CliRun r = cli(args);
-    EXPECT_EQ(r.status, c.status) << args.join(' ').toStdString() << "\n" << r.err.toStdString();
+    EXPECT_EQ(r.rc, c.status) << args.join(' ').toStdString() << "\n" << r.err.toStdString();
     QStringList expected;
     for (const QString& e : c.expected) expected << d + "/" + e;
     EXPECT_EQ(sortedLines(r.out).join(" ").toStdString(), expected.join(" ").toStdString()) << args.join(' ').toStdString();
@@ -89,12 +80,12 @@ TEST(FindCommand, NulSeparatedJsonAndErrors) {
   dir.write("with space.txt", "12345");
   dir.write("x.txt", "");
   CliRun r = cli({"-0", "-n", "*.txt", dir.path()});
-  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.rc, 0);
   EXPECT_EQ(r.out.count('\0'), 2);
   EXPECT_EQ(sortedLines(r.out, '\0'), (QStringList{dir.path("with space.txt"), dir.path("x.txt")}));
 
   r = cli({"--json", "-n", "with*", dir.path()});
-  ASSERT_EQ(r.status, 0);
+  ASSERT_EQ(r.rc, 0);
   const QJsonArray a = QJsonDocument::fromJson(r.out).array();
   ASSERT_EQ(a.size(), 1);
   const QJsonObject o = a[0].toObject();
@@ -104,6 +95,6 @@ TEST(FindCommand, NulSeparatedJsonAndErrors) {
   EXPECT_TRUE(QDateTime::fromString(o["modified"].toString(), Qt::ISODateWithMs).isValid());
 
   r = cli({dir.path("missing")});
-  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.rc, 2);
   EXPECT_TRUE(r.err.contains("missing"));
 }

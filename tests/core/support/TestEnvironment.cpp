@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +42,15 @@ QString corpusDir() {
 }
 
 QString cliPath() { return QString::fromUtf8(VANTORIM_CLI_PATH); }
+
+QJsonObject CliRun::json() const { return QJsonDocument::fromJson(out).object(); }
+
+CliRun runCli(const QStringList& args) {
+  QProcess p;
+  p.start(cliPath(), args);
+  if (!p.waitForFinished(30000)) ADD_FAILURE() << "vantorim-cli did not finish: " << args.join(' ').toStdString();
+  return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
 
 }  // namespace vantorim::test
 

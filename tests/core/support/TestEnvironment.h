@@ -3,7 +3,9 @@
 // conformance corpus.
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace vantorim::test {
@@ -31,6 +33,15 @@ QString corpusDir();
 
 // Path of the command-line program built beside the tests.
 QString cliPath();
+
+// One run of the command-line program: exit code and both outputs.
+struct CliRun {
+  int rc = -1;
+  QByteArray out;
+  QByteArray err;
+  QJsonObject json() const;  // the standard output read as a JSON object
+};
+CliRun runCli(const QStringList& args);
 
 }  // namespace vantorim::test
 

@@ -1,6 +1,6 @@
 #pragma once
-// Pieces shared by the subcommands of the garbage tools (dupes,
-// empty-folders, jpegtest, jpegslim).
+// Pieces shared by the subcommands: argument parsing with --help, the stored
+// settings they follow, path checks and JSON output.
 
 #include "core/garbage/RunControl.h"
 
@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-namespace vantorim::cli::garbage {
+namespace vantorim::cli::support {
 
 // Parses `args` of subcommand `name`; on --help prints the help and returns 0,
 // on a bad option prints the reason and returns 2; empty when the command
@@ -24,9 +24,10 @@ std::optional<int> parseArguments(QCommandLineParser& parser, const QString& nam
 // record and the scratch file), the file name of the undo record, and whether
 // texts are English.
 struct StoredChoices {
-  QString workingDirectory;
+  QString workingDirectory;  // with a trailing '/'
   QString protocolFile;
   bool english = false;
+  QString protocolPath() const { return workingDirectory + protocolFile; }
 };
 StoredChoices storedChoices();
 
@@ -41,4 +42,4 @@ QJsonArray problemsToJson(const std::vector<vantorim::garbage::ItemProblem>& pro
 void printProblems(const std::vector<vantorim::garbage::ItemProblem>& problems);
 void printJson(const QJsonObject& object);
 
-}  // namespace vantorim::cli::garbage
+}  // namespace vantorim::cli::support

@@ -1,4 +1,4 @@
-#include "GarbageCliSupport.h"
+#include "CliSupport.h"
 
 #include "CommandRegistry.h"
 
@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 
-namespace vantorim::cli::garbage {
+namespace vantorim::cli::support {
 
 std::optional<int> parseArguments(QCommandLineParser& parser, const QString& name,
                                   const QStringList& args) {
@@ -31,8 +31,9 @@ std::optional<int> parseArguments(QCommandLineParser& parser, const QString& nam
 
 StoredChoices storedChoices() {
   const app::Settings s = app::SettingsStore().readAll();
-  return {s.Arbeitsverzeichnis.isEmpty() ? platform::defaultWorkingDirectory() : s.Arbeitsverzeichnis,
-          s.Protokolldatei, s.language() == app::lgEnglish};
+  QString work = s.Arbeitsverzeichnis.isEmpty() ? platform::defaultWorkingDirectory() : s.Arbeitsverzeichnis;
+  if (!work.endsWith('/')) work += '/';
+  return {work, s.Protokolldatei, s.language() == app::lgEnglish};
 }
 
 std::optional<QStringList> existingFolders(const QStringList& paths) {
@@ -76,4 +77,4 @@ void printJson(const QJsonObject& object) {
   out() << QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
-}  // namespace vantorim::cli::garbage
+}  // namespace vantorim::cli::support
